@@ -1,0 +1,39 @@
+#include "demos/Registry.h"
+
+#include "demos/PlaceholderView.h"
+#include "res/Resources.h"
+#include "res/Strings.h"
+
+namespace dulm {
+
+namespace {
+
+template <class Doc, class View>
+std::unique_ptr<CMultiDocTemplate> MakeTemplate(unsigned resourceId) {
+    return std::make_unique<CMultiDocTemplate>(
+        resourceId, res::LoadString(resourceId), [] { return std::make_unique<Doc>(); },
+        [] { return std::make_unique<View>(); });
+}
+
+}  // namespace
+
+std::vector<std::unique_ptr<CMultiDocTemplate>> MakeDemoTemplates() {
+    using namespace res;
+    std::vector<std::unique_ptr<CMultiDocTemplate>> templates;
+    templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_BINOMIAL));
+    templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_SPINNER));
+    templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_COMPLETEMEANS));
+    templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_CENTRAL));
+    templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_ZENTRAL));
+    templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_STUDENTT));
+    templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_VARIANCE));
+    templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_ALPHA));
+    templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_POWER));
+    templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_CORRELATION));
+    templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_REGRESSION));
+    templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_ANOVA));
+    templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_ANOVA2));
+    return templates;
+}
+
+}  // namespace dulm

@@ -1,0 +1,121 @@
+#include "harness/Scenario.h"
+
+#include <stdexcept>
+#include <utility>
+
+#include "demos/Registry.h"
+#include "res/Menus.h"
+#include "res/Resources.h"
+
+namespace dulm {
+
+namespace {
+
+const std::vector<std::pair<std::string, unsigned>>& DemoTable() {
+    using namespace res;
+    static const std::vector<std::pair<std::string, unsigned>> table = {
+        {"central", IDR_CENTRAL},         {"completemeans", IDR_COMPLETEMEANS}, {"studentt", IDR_STUDENTT},
+        {"variance", IDR_VARIANCE},       {"zentral", IDR_ZENTRAL},             {"alpha", IDR_ALPHA},
+        {"power", IDR_POWER},             {"correlation", IDR_CORRELATION},     {"regression", IDR_REGRESSION},
+        {"binomial", IDR_BINOMIAL},       {"spinner", IDR_SPINNER},             {"anova", IDR_ANOVA},
+        {"anova2", IDR_ANOVA2},
+    };
+    return table;
+}
+
+}  // namespace
+
+std::optional<unsigned> TemplateIdByName(const std::string& name) {
+    for (const auto& [n, id] : DemoTable())
+        if (n == name) return id;
+    return std::nullopt;
+}
+
+std::vector<std::string> DemoNames() {
+    std::vector<std::string> names;
+    for (const auto& entry : DemoTable()) names.push_back(entry.first);
+    return names;
+}
+
+Scenario::Scenario(unsigned templateId, ScenarioOptions options)
+    : m_frame(options.canvas), m_options(options), m_templates(MakeDemoTemplates()) {
+    SetAppMainFrame(&m_frame);
+    const CMultiDocTemplate* tmpl = nullptr;
+    for (const auto& t : m_templates)
+        if (t->ResourceId() == templateId) tmpl = t.get();
+    if (!tmpl) throw std::invalid_argument("no demonstration has template " + std::to_string(templateId));
+    ViewOptions viewOptions;
+    viewOptions.title = tmpl->GetDocString(CMultiDocTemplate::docName) + "1";
+    viewOptions.clientSize = options.view.value_or(options.canvas);
+    viewOptions.trackedCommands = res::ViewCommands(templateId);
+    viewOptions.logText = true;
+    m_host = std::make_unique<ViewHost>(*tmpl, m_ui, std::make_unique<VirtualClock>(options.time),
+                                        std::move(viewOptions));
+}
+
+Scenario::~Scenario() {
+    Close();
+    SetAppMainFrame(nullptr);
+}
+
+void Scenario::PostAt(std::int64_t ms, const MSG& m) { m_host->Queue().PostAt(ms * 1000, m); }
+
+Point Scenario::ToClient(Point logical) const {
+    const Size view = m_options.view.value_or(m_options.canvas);
+    return {logical.x * view.cx / m_options.canvas.cx, logical.y * view.cy / m_options.canvas.cy};
+}
+
+void Scenario::KeyAt(std::int64_t ms, KeyStroke key) {
+    KeyDownAt(ms, key);
+    KeyUpAt(ms, key);
+}
+void Scenario::KeyDownAt(std::int64_t ms, KeyStroke key) { PostAt(ms, MakeKeyMessage(WM_KEYDOWN, key.vk, key.scan)); }
+void Scenario::KeyUpAt(std::int64_t ms, KeyStroke key) { PostAt(ms, MakeKeyMessage(WM_KEYUP, key.vk, key.scan)); }
+void Scenario::ClickAt(std::int64_t ms, Point logical) {
+    PostAt(ms, MakeMouseMessage(WM_LBUTTONDOWN, ToClient(logical)));
+}
+void Scenario::RightClickAt(std::int64_t ms, Point logical) {
+    PostAt(ms, MakeMouseMessage(WM_RBUTTONDOWN, ToClient(logical)));
+}
+void Scenario::HelpAt(std::int64_t ms) { PostAt(ms, MSG{WM_COMMANDHELP, 0, 0, {}}); }
+void Scenario::CommandAt(std::int64_t ms, unsigned id) { PostAt(ms, MakeCommand(id)); }
+void Scenario::PaintAt(std::int64_t ms) { PostAt(ms, MSG{WM_PAINT, 0, 0, {}}); }
+
+Activity Scenario::RunUntil(std::int64_t ms) {
+    m_host->Queue().SetHorizon(ms * 1000);
+    if (!m_started) {
+        m_started = true;
+        m_host->Start();
+    }
+    return m_host->Queue().WaitUntilResting();
+}
+
+std::int64_t Scenario::NowMs() const { return m_host->GetClock().NowUs() / 1000; }
+
+QImage Scenario::Image() const {
+    const auto canvas = m_host->GetCanvas();
+    return canvas ? canvas->Snapshot() : QImage();
+}
+
+Colour Scenario::Pixel(int x, int y) const {
+    const auto canvas = m_host->GetCanvas();
+    return canvas ? canvas->PixelAt(x, y) : kBlack;
+}
+
+std::vector<std::string> Scenario::Texts() const {
+    std::vector<std::string> texts;
+    for (const TextRecord& r : TextLog()) texts.push_back(r.text);
+    return texts;
+}
+
+bool Scenario::Drew(const std::string& text) const {
+    for (const TextRecord& r : TextLog())
+        if (r.text == text) return true;
+    return false;
+}
+
+void Scenario::Close() {
+    if (m_host) m_host->Close();
+}
+
+}  // namespace dulm

@@ -1,0 +1,86 @@
+// Runs one demonstration window on a virtual clock with a scripted user: the harness of the tests
+// and of the render tool.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <QImage>
+
+#include "app/MainFrame.h"
+#include "harness/ScriptedUi.h"
+#include "platform/Keys.h"
+#include "platform/ViewHost.h"
+
+namespace dulm {
+
+struct ScenarioOptions {
+    Size canvas{1000, 700};    // the reference canvas W x H
+    std::optional<Size> view;  // the view's client size; W x H when not given
+    long time = 0;             // what time(NULL) returns when the view opens
+};
+
+// A virtual hour: a view still busy then is reported as such.
+inline constexpr std::int64_t kVirtualHourMs = 3600 * 1000;
+
+class Scenario {
+public:
+    explicit Scenario(unsigned templateId, ScenarioOptions options = {});
+    ~Scenario();
+
+    ScriptedUi& User() { return m_ui; }
+
+    // Input at a virtual time in milliseconds after the view's first paint; post it before Run.
+    void KeyAt(std::int64_t ms, KeyStroke key);  // down, then up
+    void KeyDownAt(std::int64_t ms, KeyStroke key);
+    void KeyUpAt(std::int64_t ms, KeyStroke key);
+    void ClickAt(std::int64_t ms, Point logical);
+    void RightClickAt(std::int64_t ms, Point logical);
+    void HelpAt(std::int64_t ms);
+    void CommandAt(std::int64_t ms, unsigned id);
+    void PaintAt(std::int64_t ms);  // the window asks for a repaint (uncovered, help closed)
+
+    // Runs the view until it rests with the clock at most at ms: Quiescent, Horizon or Ended.
+    Activity RunUntil(std::int64_t ms);
+    Activity RunToQuiescence(std::int64_t limitMs = kVirtualHourMs) { return RunUntil(limitMs); }
+    std::int64_t NowMs() const;
+
+    // While the view rests.
+    template <class Doc>
+    Doc& Document() const {
+        return dynamic_cast<Doc&>(*m_host->Document());
+    }
+    template <class View>
+    View& GetView() const {
+        return dynamic_cast<View&>(*m_host->View());
+    }
+    ViewHost& Host() { return *m_host; }
+    QImage Image() const;
+    Colour Pixel(int x, int y) const;
+    const std::vector<TextRecord>& TextLog() const { return m_host->TextLog(); }
+    // The texts drawn, in order, for quick assertions.
+    std::vector<std::string> Texts() const;
+    bool Drew(const std::string& text) const;
+
+    void Close();
+
+private:
+    void PostAt(std::int64_t ms, const MSG& m);
+    Point ToClient(Point logical) const;
+
+    CMainFrame m_frame;
+    ScenarioOptions m_options;
+    ScriptedUi m_ui;
+    std::vector<std::unique_ptr<CMultiDocTemplate>> m_templates;
+    std::unique_ptr<ViewHost> m_host;
+    bool m_started = false;
+};
+
+// The demonstrations by folder name: "central" is template 4 and so on.
+std::optional<unsigned> TemplateIdByName(const std::string& name);
+std::vector<std::string> DemoNames();
+
+}  // namespace dulm

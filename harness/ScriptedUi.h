@@ -1,0 +1,56 @@
+// A user who answers dialogs and message boxes from a script, for tests and the render tool.
+#pragma once
+
+#include <deque>
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "platform/Ui.h"
+
+namespace dulm {
+
+// One attempt at a dialog: the values typed, then "OK" (or "Cancel").
+struct DialogAnswer {
+    bool cancel = false;
+    // An edit's id and its text, or the first id of a radio group and the index of the button to check.
+    std::map<int, std::string> values;
+};
+
+class ScriptedUi final : public Ui {
+public:
+    // Dialogs take the queued answers in order; an answer the dialog refuses is followed by the
+    // next one for the same dialog. With no answer left a dialog is accepted as it opened.
+    void QueueDialog(DialogAnswer answer);
+    // Message boxes take the queued answers in order; with none left the answer is IDNO.
+    void QueueAnswers(const std::vector<int>& answers);
+
+    int DoModal(CDialog& dialog) override;
+    int MessageBox(const std::string& text, unsigned type) override;
+    void WinHelp(unsigned context) override;
+    void SetCapture(bool captured) override;
+
+    // What the user saw.
+    std::vector<unsigned> DialogsShown() const;
+    std::vector<std::string> Prompts() const;
+    std::vector<std::string> MessageBoxes() const;
+    std::vector<unsigned> HelpContexts() const;
+    bool Captured() const;
+
+private:
+    mutable std::mutex m_mutex;
+    std::deque<DialogAnswer> m_dialogAnswers;
+    std::deque<int> m_boxAnswers;
+    std::vector<unsigned> m_dialogsShown;
+    std::vector<std::string> m_prompts;
+    std::vector<std::string> m_messageBoxes;
+    std::vector<unsigned> m_helpContexts;
+    bool m_captured = false;
+};
+
+// Parses "cancel" or "ID=VALUE,ID=VALUE" (an edit's id and its text, or a radio group's first id
+// and the index to check); false when the text is malformed.
+bool ParseDialogAnswer(const std::string& text, DialogAnswer& answer);
+
+}  // namespace dulm

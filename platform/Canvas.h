@@ -1,0 +1,40 @@
+// The persistent pixel store of one view: written by the view's thread, shown by the window's thread.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+
+#include <QImage>
+
+#include "platform/Gdi.h"
+
+namespace dulm {
+
+class Canvas {
+public:
+    explicit Canvas(Size size, Colour fill = kWhite);
+
+    Size GetSize() const { return m_size; }
+
+    // Every access to the pixels holds this lock; a drawing operation takes it once.
+    std::unique_lock<std::mutex> Lock() const { return std::unique_lock(m_mutex); }
+    QImage& Image() { return m_image; }
+    const QImage& Image() const { return m_image; }
+
+    // Counts changes so that the window repaints only when something was drawn.
+    std::uint64_t Generation() const { return m_generation.load(std::memory_order_acquire); }
+    void MarkChanged() { m_generation.fetch_add(1, std::memory_order_acq_rel); }
+
+    // A copy of the pixels, taken under the lock.
+    QImage Snapshot() const;
+    Colour PixelAt(int x, int y) const;
+
+private:
+    Size m_size;
+    mutable std::mutex m_mutex;
+    QImage m_image;
+    std::atomic<std::uint64_t> m_generation{0};
+};
+
+}  // namespace dulm

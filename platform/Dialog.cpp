@@ -1,0 +1,155 @@
+#include "platform/Dialog.h"
+
+#include <cerrno>
+#include <cfloat>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/Ui.h"
+
+namespace dulm {
+
+namespace {
+
+struct Failed {
+    ExchangeFailure failure;
+};
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The framework's integer parse: blanks around one decimal number with an optional sign, nothing else.
+std::optional<long> ParseInteger(const std::string& text) {
+    const char* p = text.c_str();
+    while (IsBlank(*p)) ++p;
+    const char first = *p;
+    char* end = nullptr;
+    errno = 0;
+    const long value = std::strtol(p, &end, 10);
+    if (end == p || (value == 0 && first != '0')) return std::nullopt;
+    if (errno == ERANGE) return std::nullopt;
+    while (IsBlank(*end)) ++end;
+    if (*end != '\0') return std::nullopt;
+    return value;
+}
+
+std::optional<double> ParseNumber(const std::string& text) {
+    const char* p = text.c_str();
+    while (IsBlank(*p)) ++p;
+    char* end = nullptr;
+    const double value = std::strtod(p, &end);
+    if (end == p) return std::nullopt;
+    while (IsBlank(*end)) ++end;
+    if (*end != '\0') return std::nullopt;
+    return value;
+}
+
+std::string FormatFloat(double v) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*g", FLT_DIG, v);
+    return buffer;
+}
+
+std::optional<long> ExchangeInteger(CDataExchange& dx, int id, long current) {
+    dx.m_idLastControl = id;
+    if (!dx.m_bSaveAndValidate) {
+        dx.State()[id].text = std::to_string(current);
+        return std::nullopt;
+    }
+    const std::optional<long> value = ParseInteger(dx.State()[id].text);
+    if (!value) dx.Fail(kPromptInteger);
+    return value;
+}
+
+}  // namespace
+
+const ControlState* DialogState::Find(int id) const {
+    const auto it = m_controls.find(id);
+    return it == m_controls.end() ? nullptr : &it->second;
+}
+
+void CDataExchange::Fail(std::string prompt) const { throw Failed{{std::move(prompt), m_idLastControl}}; }
+
+std::string FormatPrompt(const std::string& prompt, const std::string& first, const std::string& second) {
+    std::string out;
+    for (size_t i = 0; i < prompt.size(); ++i) {
+        if (prompt[i] == '%' && i + 1 < prompt.size() && (prompt[i + 1] == '1' || prompt[i + 1] == '2')) {
+            out += prompt[i + 1] == '1' ? first : second;
+            ++i;
+        } else {
+            out += prompt[i];
+        }
+    }
+    return out;
+}
+
+void DDX_Text(CDataExchange& dx, int id, int& value) {
+    const std::optional<long> v = ExchangeInteger(dx, id, value);
+    if (!v) return;
+    if (*v < INT_MIN || *v > INT_MAX) dx.Fail(kPromptInteger);
+    value = static_cast<int>(*v);
+}
+
+void DDX_Text(CDataExchange& dx, int id, long& value) {
+    const std::optional<long> v = ExchangeInteger(dx, id, value);
+    if (v) value = *v;
+}
+
+void DDX_Text(CDataExchange& dx, int id, float& value) {
+    dx.m_idLastControl = id;
+    if (!dx.m_bSaveAndValidate) {
+        dx.State()[id].text = FormatFloat(value);
+        return;
+    }
+    const std::optional<double> v = ParseNumber(dx.State()[id].text);
+    if (!v) dx.Fail(kPromptNumber);
+    value = static_cast<float>(*v);
+}
+
+void DDX_Radio(CDataExchange& dx, int firstId, int& index) {
+    const auto group = dx.Template().RadioGroup(firstId);
+    if (!dx.m_bSaveAndValidate) {
+        for (size_t i = 0; i < group.size(); ++i) dx.State()[group[i]->id].checked = int(i) == index;
+        return;
+    }
+    index = -1;
+    for (size_t i = 0; i < group.size(); ++i)
+        if (dx.State()[group[i]->id].checked) index = static_cast<int>(i);
+}
+
+void DDV_MinMaxInt(CDataExchange& dx, int value, int minValue, int maxValue) {
+    DDV_MinMaxLong(dx, value, minValue, maxValue);
+}
+
+void DDV_MinMaxLong(CDataExchange& dx, long value, long minValue, long maxValue) {
+    if (!dx.m_bSaveAndValidate || (value >= minValue && value <= maxValue)) return;
+    dx.Fail(FormatPrompt(kPromptIntegerRange, std::to_string(minValue), std::to_string(maxValue)));
+}
+
+void DDV_MinMaxFloat(CDataExchange& dx, float value, float minValue, float maxValue) {
+    if (!dx.m_bSaveAndValidate || (value >= minValue && value <= maxValue)) return;
+    dx.Fail(FormatPrompt(kPromptNumberRange, FormatFloat(minValue), FormatFloat(maxValue)));
+}
+
+int CDialog::DoModal() { return CurrentUi().DoModal(*this); }
+
+DialogState CDialog::InitialState() {
+    DialogState state;
+    for (const DialogControl& c : m_template.controls)
+        if (c.id >= 0) state[c.id].text = c.kind == ControlKind::Edit ? std::string() : c.text;
+    CDataExchange dx(m_template, state, false);
+    DoDataExchange(dx);
+    return state;
+}
+
+std::optional<ExchangeFailure> CDialog::SaveState(DialogState& state) {
+    CDataExchange dx(m_template, state, true);
+    try {
+        DoDataExchange(dx);
+    } catch (const Failed& f) {
+        return f.failure;
+    }
+    return std::nullopt;
+}
+
+}  // namespace dulm

@@ -1,0 +1,144 @@
+#include "platform/MessageQueue.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace dulm {
+
+MessageQueue::MessageQueue(Clock& clock) : m_clock(clock), m_virtual(dynamic_cast<VirtualClock*>(&clock)) {}
+
+void MessageQueue::Post(const MSG& m) {
+    {
+        std::lock_guard lock(m_mutex);
+        m_posted.push_back(m);
+        if (m_activity != Activity::Ended) m_activity = Activity::Running;
+    }
+    m_cv.notify_all();
+}
+
+void MessageQueue::PostAt(std::int64_t atUs, const MSG& m) {
+    {
+        std::lock_guard lock(m_mutex);
+        m_scheduled.emplace(atUs, m);
+        if (m_activity != Activity::Ended) m_activity = Activity::Running;
+    }
+    m_cv.notify_all();
+}
+
+void MessageQueue::RequestClose() {
+    {
+        std::lock_guard lock(m_mutex);
+        m_closing = true;
+    }
+    m_cv.notify_all();
+}
+
+bool MessageQueue::Closing() const {
+    std::lock_guard lock(m_mutex);
+    return m_closing;
+}
+
+void MessageQueue::Notify() { m_cv.notify_all(); }
+
+// Posted input first, then scripted input that is due, then the timer, as the old queue ranked them.
+bool MessageQueue::TakeAvailable(MSG& m) {
+    const std::int64_t now = m_clock.NowUs();
+    while (!m_scheduled.empty() && m_scheduled.begin()->first <= now) {
+        m_posted.push_back(m_scheduled.begin()->second);
+        m_scheduled.erase(m_scheduled.begin());
+    }
+    if (!m_posted.empty()) {
+        m = m_posted.front();
+        m_posted.pop_front();
+        return true;
+    }
+    if (m_timerDueUs && *m_timerDueUs <= now) {
+        m = MSG{WM_TIMER, 1, 0, {}};
+        m_timerDueUs = now + m_timerIntervalUs;
+        return true;
+    }
+    return false;
+}
+
+std::optional<std::int64_t> MessageQueue::NextEventUs() const {
+    std::optional<std::int64_t> next = m_timerDueUs;
+    if (!m_scheduled.empty()) next = std::min(next.value_or(INT64_MAX), m_scheduled.begin()->first);
+    return next;
+}
+
+bool MessageQueue::PeekMessage(MSG& m) {
+    std::lock_guard lock(m_mutex);
+    if (m_closing) throw ViewClosed{};
+    if (m_virtual) m_virtual->Advance(kVirtualPeekCostUs);
+    return TakeAvailable(m);
+}
+
+void MessageQueue::WaitMessage() {
+    std::unique_lock lock(m_mutex);
+    for (;;) {
+        if (m_closing) throw ViewClosed{};
+        const std::int64_t now = m_clock.NowUs();
+        const bool timerDue = m_timerDueUs && *m_timerDueUs <= now;
+        const bool scheduledDue = !m_scheduled.empty() && m_scheduled.begin()->first <= now;
+        if (!m_posted.empty() || timerDue || scheduledDue) return;
+        WaitForEvent(lock);
+    }
+}
+
+// Nothing is available: block until something can be. A virtual clock jumps to the next event
+// unless it lies beyond the horizon, where the thread rests until a test moves the horizon.
+void MessageQueue::WaitForEvent(std::unique_lock<std::mutex>& lock) {
+    const std::optional<std::int64_t> next = NextEventUs();
+    if (m_virtual) {
+        if (next && *next <= m_horizonUs) {
+            m_virtual->AdvanceTo(*next);
+            return;
+        }
+        m_activity = next ? Activity::Horizon : Activity::Quiescent;
+        m_cv.notify_all();
+        m_cv.wait(lock);
+        return;
+    }
+    if (next) {
+        const auto delay = std::chrono::microseconds(std::max<std::int64_t>(0, *next - m_clock.NowUs()));
+        m_cv.wait_for(lock, delay);
+    } else {
+        m_cv.wait(lock);
+    }
+}
+
+void MessageQueue::SetTimer(unsigned /*id*/, unsigned intervalMs) {
+    std::lock_guard lock(m_mutex);
+    m_timerIntervalUs = std::int64_t(intervalMs) * 1000;
+    m_timerDueUs = m_clock.NowUs() + m_timerIntervalUs;
+}
+
+void MessageQueue::KillTimer(unsigned /*id*/) {
+    std::lock_guard lock(m_mutex);
+    m_timerDueUs.reset();
+}
+
+void MessageQueue::SetHorizon(std::int64_t us) {
+    {
+        std::lock_guard lock(m_mutex);
+        m_horizonUs = us;
+        if (m_activity != Activity::Ended) m_activity = Activity::Running;
+    }
+    m_cv.notify_all();
+}
+
+Activity MessageQueue::WaitUntilResting() {
+    std::unique_lock lock(m_mutex);
+    m_cv.wait(lock, [&] { return m_activity != Activity::Running; });
+    return m_activity;
+}
+
+void MessageQueue::MarkEnded() {
+    {
+        std::lock_guard lock(m_mutex);
+        m_activity = Activity::Ended;
+    }
+    m_cv.notify_all();
+}
+
+}  // namespace dulm

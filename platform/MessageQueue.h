@@ -1,0 +1,83 @@
+// The message queue of one view. The window's thread (or a test) posts input; the view's thread
+// waits and takes messages, exactly as the demonstrations' pauses expect. On a virtual clock a
+// wait that would block jumps the clock to the next timer or scripted input instead.
+#pragma once
+
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <optional>
+
+#include "platform/Clock.h"
+#include "platform/Messages.h"
+
+namespace dulm {
+
+// Thrown by every wait of a view whose window is closing; unwinding it ends the view's run.
+struct ViewClosed {};
+
+// What the view's thread is doing, for tests that run it to a given point.
+enum class Activity {
+    Running,    // working, or about to look at new input
+    Quiescent,  // waiting for input with no timer running and no scripted input left
+    Horizon,    // waiting for a timer or input that lies beyond the horizon
+    Ended,      // the thread has finished
+};
+
+class MessageQueue {
+public:
+    // Each PeekMessage on a virtual clock costs this much virtual time, so that scripted input
+    // reaches a run that never waits.
+    static constexpr std::int64_t kVirtualPeekCostUs = 10;
+
+    explicit MessageQueue(Clock& clock);
+
+    // Any thread.
+    void Post(const MSG& m);
+    void PostAt(std::int64_t atUs, const MSG& m);  // delivered once the clock reaches atUs
+    void RequestClose();
+    bool Closing() const;
+
+    // The view's thread. Both throw ViewClosed once the view is closing.
+    void WaitMessage();
+    bool PeekMessage(MSG& m);  // takes the next message, if any (PM_REMOVE)
+    void SetTimer(unsigned id, unsigned intervalMs);
+    void KillTimer(unsigned id);
+
+    // Blocks the view's thread until ready() holds (checked under the queue's lock) or the view
+    // closes (then throws ViewClosed). Whoever makes ready() true calls Notify().
+    template <class Ready>
+    void WaitUntil(Ready ready) {
+        std::unique_lock lock(m_mutex);
+        m_cv.wait(lock, [&] { return m_closing || ready(); });
+        if (m_closing) throw ViewClosed{};
+    }
+    void Notify();
+    std::mutex& Mutex() { return m_mutex; }
+
+    // Tests: how far the virtual clock may run, and waiting until the view's thread rests.
+    void SetHorizon(std::int64_t us);
+    Activity WaitUntilResting();
+    void MarkEnded();
+
+private:
+    bool TakeAvailable(MSG& m);  // caller holds the lock
+    std::optional<std::int64_t> NextEventUs() const;
+    void WaitForEvent(std::unique_lock<std::mutex>& lock);
+
+    const Clock& m_clock;
+    VirtualClock* m_virtual;
+    mutable std::mutex m_mutex;
+    std::condition_variable m_cv;
+    std::deque<MSG> m_posted;
+    std::multimap<std::int64_t, MSG> m_scheduled;
+    std::optional<std::int64_t> m_timerDueUs;
+    std::int64_t m_timerIntervalUs = 0;
+    bool m_closing = false;
+    std::int64_t m_horizonUs = INT64_MAX;
+    Activity m_activity = Activity::Running;
+};
+
+}  // namespace dulm

@@ -1,0 +1,16 @@
+#include "platform/Rand.h"
+
+namespace dulm {
+
+namespace {
+thread_local std::uint32_t t_state = 1;
+}
+
+void srand(unsigned seed) { t_state = seed; }
+
+int rand() {
+    t_state = t_state * 214013u + 2531011u;
+    return static_cast<int>((t_state >> 16) & 0x7FFF);
+}
+
+}  // namespace dulm

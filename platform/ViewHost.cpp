@@ -1,0 +1,196 @@
+#include "platform/ViewHost.h"
+
+#include <algorithm>
+#include <cassert>
+
+
+namespace dulm {
+
+namespace {
+
+thread_local ViewHost* t_host = nullptr;
+
+// Check marks and enabling packed into one atomic: bit 0 enabled, the rest the check mark + 1.
+int PackCommandState(const CCmdUI& cmd) { return (cmd.m_bEnabled ? 1 : 0) | ((cmd.m_nCheck + 1) << 1); }
+
+}  // namespace
+
+ViewHost::ViewHost(const CMultiDocTemplate& tmpl, Ui& ui, std::unique_ptr<Clock> clock, ViewOptions options)
+    : m_template(tmpl), m_ui(ui), m_clock(std::move(clock)), m_options(std::move(options)), m_queue(*m_clock),
+      m_clientSize(m_options.clientSize) {
+    for (unsigned id : m_options.trackedCommands) m_commandStates[id].store(0);
+}
+
+ViewHost::~ViewHost() { Close(); }
+
+void ViewHost::Start() { m_thread = std::thread([this] { ThreadMain(); }); }
+
+void ViewHost::Close() {
+    if (!m_thread.joinable()) return;
+    m_queue.RequestClose();
+    m_thread.join();
+}
+
+void ViewHost::Resize(Size client) { Post(MSG{WM_SIZE, 0, 0, {client.cx, client.cy}}); }
+
+std::shared_ptr<Canvas> ViewHost::GetCanvas() const {
+    std::lock_guard lock(m_canvasMutex);
+    return m_canvas;
+}
+
+ViewHost::CommandState ViewHost::QueryCommand(unsigned id) const {
+    const auto it = m_commandStates.find(id);
+    if (it == m_commandStates.end()) return {};
+    const int packed = it->second.load();
+    return {(packed & 1) != 0, (packed >> 1) - 1};
+}
+
+void ViewHost::ThreadMain() {
+    t_host = this;
+    SetThreadClock(m_clock.get());
+    try {
+        m_document = m_template.CreateDocument();
+        if (m_document->OnNewDocument()) {
+            m_opened = true;
+            m_document->SetTitle(m_options.title);
+            m_view = m_template.CreateView();
+            m_view->m_host = this;
+            m_view->m_pDocument = m_document.get();
+            m_document->AddView(m_view.get());
+            m_view->OnInitialUpdate();
+            m_invalid = true;  // the first paint
+            PublishCommandStates();
+            RunLoop();
+        }
+    } catch (const ViewClosed&) {
+        // The window is closing: the run has unwound.
+    }
+    m_view.reset();
+    m_document.reset();
+    SetThreadClock(nullptr);
+    t_host = nullptr;
+    m_queue.MarkEnded();
+}
+
+// Input first; a repaint when nothing is waiting, as paints come last in the old queue.
+void ViewHost::RunLoop() {
+    for (;;) {
+        MSG m;
+        if (m_queue.PeekMessage(m)) {
+            Dispatch(m);
+        } else if (m_invalid) {
+            Paint();
+        } else {
+            m_queue.WaitMessage();
+        }
+    }
+}
+
+void ViewHost::Paint() {
+    m_invalid = false;
+    const std::shared_ptr<Canvas> canvas = GetCanvas();
+    if (!canvas) return;
+    Dc dc(*canvas, m_clientSize, m_options.logText ? &m_textLog : nullptr);
+    m_inPaint = true;
+    struct EndPaint {
+        bool& flag;
+        ~EndPaint() { flag = false; }
+    } endPaint{m_inPaint};
+    m_view->OnDraw(dc);
+    PublishCommandStates();
+}
+
+void ViewHost::Dispatch(const MSG& m) {
+    const auto nFlags = static_cast<unsigned>((m.lParam >> 16) & 0xFFFF);
+    const auto nRepCnt = static_cast<unsigned>(m.lParam & 0xFFFF);
+    const auto nChar = static_cast<unsigned>(m.wParam);
+    switch (m.message) {
+    case WM_KEYDOWN:
+        m_view->OnKeyDown(nChar, nRepCnt, nFlags);
+        break;
+    case WM_KEYUP:
+        m_view->OnKeyUp(nChar, nRepCnt, nFlags);
+        break;
+    case WM_LBUTTONDOWN:
+        m_view->OnLButtonDown(0, m.pt);
+        break;
+    case WM_RBUTTONDOWN:
+        m_view->OnRButtonDown(0, m.pt);
+        break;
+    case WM_COMMANDHELP:
+        if (!m_view->OnCommandHelp()) m_ui.WinHelp(HID_BASE_RESOURCE + m_template.ResourceId());
+        break;
+    case WM_COMMAND:
+        if (!m_view->OnCommand(nChar)) m_document->OnCommand(nChar);
+        break;
+    case WM_SIZE: {
+        const Size client{m.pt.x, m.pt.y};
+        if (ScaleStep(client) != ScaleStep(m_clientSize)) Invalidate();
+        m_clientSize = client;
+        break;
+    }
+    case WM_PAINT:
+        Invalidate();
+        break;
+    default:
+        break;
+    }
+    PublishCommandStates();
+}
+
+// The step of the scaled font that a client size selects; a resize that changes it repaints.
+int ViewHost::ScaleStep(Size client) const {
+    const std::shared_ptr<Canvas> canvas = GetCanvas();
+    if (!canvas || canvas->GetSize().cx <= 0 || canvas->GetSize().cy <= 0) return 0;
+    const Size ext = canvas->GetSize();
+    return std::min({client.cx * 8 / ext.cx, client.cy * 8 / ext.cy, 7});
+}
+
+void ViewHost::PublishCommandStates() {
+    for (auto& [id, state] : m_commandStates) {
+        CCmdUI cmd{id};
+        if (!m_view->OnUpdateCommand(cmd)) m_document->OnUpdateCommand(cmd);
+        state.store(PackCommandState(cmd));
+    }
+}
+
+void ViewHost::SetScaleToFitSize(Size total) {
+    std::lock_guard lock(m_canvasMutex);
+    if (!m_canvas || m_canvas->GetSize() != total) m_canvas = std::make_shared<Canvas>(total);
+}
+
+Dc ViewHost::MakeDc() {
+    const std::shared_ptr<Canvas> canvas = GetCanvas();
+    assert(canvas && "a view draws only after SetScaleToFitSize");
+    return Dc(*canvas, m_clientSize, m_options.logText ? &m_textLog : nullptr);
+}
+
+ViewHost& CurrentHost() {
+    assert(t_host && "called outside a view's thread");
+    return *t_host;
+}
+
+Ui& CurrentUi() { return CurrentHost().GetUi(); }
+
+int AfxMessageBox(const std::string& text, unsigned type) {
+    const unsigned icon = (type & 0xF) == MB_YESNO ? unsigned(MB_ICONEXCLAMATION) : 0u;
+    return CurrentUi().MessageBox(text, type | icon);
+}
+
+void WaitMessage() { CurrentHost().Queue().WaitMessage(); }
+bool PeekMessage(MSG& m) { return CurrentHost().Queue().PeekMessage(m); }
+void DispatchMessage(const MSG& m) { CurrentHost().Dispatch(m); }
+
+void CDocument::UpdateAllViews(CView* sender) {
+    for (CView* view : m_views)
+        if (view != sender) view->InvalidateRect();
+}
+
+void CView::SetScaleToFitSize(Size total) { m_host->SetScaleToFitSize(total); }
+void CView::InvalidateRect() { m_host->Invalidate(); }
+void CView::SetTimer(unsigned id, unsigned intervalMs) { m_host->Queue().SetTimer(id, intervalMs); }
+void CView::KillTimer(unsigned id) { m_host->Queue().KillTimer(id); }
+Dc CView::GetDC() { return m_host->MakeDc(); }
+unsigned CView::TemplateId() const { return m_host->Template().ResourceId(); }
+
+}  // namespace dulm

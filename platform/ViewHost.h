@@ -1,0 +1,106 @@
+// Runs one demonstration window: its document and view live on a thread of their own, which
+// executes the view's message loop. Closing cancels every wait of that thread, unwinds the run,
+// destroys view and document on the thread and only then returns.
+#pragma once
+
+#include <atomic>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/Canvas.h"
+#include "platform/Clock.h"
+#include "platform/Dc.h"
+#include "platform/DocTemplate.h"
+#include "platform/MessageQueue.h"
+#include "platform/Ui.h"
+
+namespace dulm {
+
+struct ViewOptions {
+    std::string title;                      // the document's title, "Central Limit1"
+    Size clientSize{1000, 700};             // the view's client area
+    std::vector<unsigned> trackedCommands;  // commands whose update handlers the window reads
+    bool logText = false;                   // keep every TextOut for tests
+};
+
+class ViewHost {
+public:
+    ViewHost(const CMultiDocTemplate& tmpl, Ui& ui, std::unique_ptr<Clock> clock, ViewOptions options);
+    ~ViewHost();
+    ViewHost(const ViewHost&) = delete;
+    ViewHost& operator=(const ViewHost&) = delete;
+
+    // Any thread.
+    void Start();
+    void Close();
+    void Post(const MSG& m) { m_queue.Post(m); }
+    void Resize(Size client);
+    MessageQueue& Queue() { return m_queue; }
+    Clock& GetClock() { return *m_clock; }
+    const CMultiDocTemplate& Template() const { return m_template; }
+    const std::string& Title() const { return m_options.title; }
+    // The canvas the view draws on; null until the view has mapped its canvas.
+    std::shared_ptr<Canvas> GetCanvas() const;
+    // The state the update handlers last gave a tracked command.
+    struct CommandState {
+        bool enabled = false;
+        int check = -1;
+    };
+    CommandState QueryCommand(unsigned id) const;
+    // False when the document refused to open (OnNewDocument failed).
+    bool Opened() const { return m_opened.load(); }
+
+    // Tests, while the view's thread rests.
+    CDocument* Document() const { return m_document.get(); }
+    CView* View() const { return m_view.get(); }
+    const std::vector<TextRecord>& TextLog() const { return m_textLog; }
+
+    // The view's thread.
+    void Dispatch(const MSG& m);
+    void Invalidate() { m_invalid = true; }
+    void SetScaleToFitSize(Size total);
+    Dc MakeDc();
+    Ui& GetUi() { return m_ui; }
+    bool InPaint() const { return m_inPaint; }
+
+private:
+    void ThreadMain();
+    void RunLoop();
+    void Paint();
+    void PublishCommandStates();
+    int ScaleStep(Size client) const;
+
+    const CMultiDocTemplate& m_template;
+    Ui& m_ui;
+    std::unique_ptr<Clock> m_clock;
+    ViewOptions m_options;
+    MessageQueue m_queue;
+    std::thread m_thread;
+    std::atomic<bool> m_opened{false};
+
+    mutable std::mutex m_canvasMutex;
+    std::shared_ptr<Canvas> m_canvas;
+    std::map<unsigned, std::atomic<int>> m_commandStates;
+
+    // Owned by the view's thread.
+    std::unique_ptr<CDocument> m_document;
+    std::unique_ptr<CView> m_view;
+    Size m_clientSize;
+    bool m_invalid = false;
+    bool m_inPaint = false;
+    std::vector<TextRecord> m_textLog;
+};
+
+// The host of the calling view's thread.
+ViewHost& CurrentHost();
+
+// The message calls of a view's thread, as its runs use them.
+void WaitMessage();
+bool PeekMessage(MSG& m);
+void DispatchMessage(const MSG& m);
+
+}  // namespace dulm

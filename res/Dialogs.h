@@ -1,0 +1,20 @@
+// Dialog templates.
+#pragma once
+
+#include "platform/DialogTemplate.h"
+
+namespace dulm::res {
+
+const DialogTemplate& AboutDialog();             // 100
+const DialogTemplate& PairsDialog();             // 102
+const DialogTemplate& CentralDialog();           // 103
+const DialogTemplate& StudentTDialog();          // 107
+const DialogTemplate& VarianceDialog();          // 108
+const DialogTemplate& CompleteMeansDialog();     // 109
+const DialogTemplate& SpinnerDialog();           // 115
+const DialogTemplate& BinomialDialog();          // 118
+const DialogTemplate& AlphaDialog();             // 123
+const DialogTemplate& ZentralDialog();           // 125
+const DialogTemplate& PowerDialog();             // 127
+
+}  // namespace dulm::res

@@ -1,0 +1,92 @@
+#include "res/Menus.h"
+
+#include <map>
+
+#include "res/Resources.h"
+
+namespace dulm::res {
+
+namespace {
+
+MenuItem Item(std::string text, unsigned id, bool checked = false) { return MenuItem{std::move(text), id, {}, checked}; }
+MenuItem Separator() { return MenuItem{}; }
+MenuItem Popup(std::string text, std::vector<MenuItem> items) { return MenuItem{std::move(text), 0, std::move(items)}; }
+
+MenuItem ViewPopup() {
+    return Popup("&View", {Item("&Toolbar", ID_VIEW_TOOLBAR), Item("&Status Bar", ID_VIEW_STATUS_BAR)});
+}
+MenuItem WindowPopup() {
+    return Popup("&Window", {Item("&Cascade", ID_WINDOW_CASCADE), Item("&Tile", ID_WINDOW_TILE_HORZ)});
+}
+MenuItem HelpPopup() {
+    return Popup("&Help", {Item("&Index", ID_HELP_INDEX), Item("&Using Help", ID_HELP_USING), Separator(),
+                           Item("&About Dulm...", ID_APP_ABOUT)});
+}
+
+std::vector<MenuItem> DemoMenu(bool startDemo) {
+    std::vector<MenuItem> demo{Item("&New\tCtrl+N", ID_FILE_NEW)};
+    if (startDemo) demo.push_back(Item("&Start Demo", ID_START_DEMO));
+    demo.push_back(Item("&Close", ID_FILE_CLOSE));
+    demo.push_back(Item("E&xit", ID_APP_EXIT));
+    return {Popup("&Demo", std::move(demo)), ViewPopup(), WindowPopup(), HelpPopup()};
+}
+
+std::map<unsigned, std::vector<MenuItem>> BuildMenus() {
+    std::map<unsigned, std::vector<MenuItem>> menus;
+    menus[IDR_MAINFRAME] = {Popup("&Demo", {Item("&New\tCtrl+N", ID_FILE_NEW), Separator(), Item("E&xit", ID_APP_EXIT)}),
+                            ViewPopup(), HelpPopup()};
+    for (unsigned id : {IDR_CENTRAL, IDR_STUDENTT, IDR_VARIANCE, IDR_COMPLETEMEANS, IDR_BINOMIAL, IDR_SPINNER,
+                        IDR_ZENTRAL, IDR_ALPHA, IDR_POWER})
+        menus[id] = DemoMenu(true);
+    for (unsigned id : {IDR_ANOVA, IDR_ANOVA2, IDR_REGRESSION}) menus[id] = DemoMenu(false);
+    std::vector<MenuItem> correlation = DemoMenu(false);
+    correlation.push_back(Popup("Options", {Item("&Circles", ID_CIRCLES, true), Item("&Letters", ID_LETTERS, true)}));
+    menus[IDR_CORRELATION] = std::move(correlation);
+    return menus;
+}
+
+}  // namespace
+
+const std::vector<MenuItem>& LoadMenu(unsigned id) {
+    static const std::map<unsigned, std::vector<MenuItem>> menus = BuildMenus();
+    static const std::vector<MenuItem> none;
+    const auto it = menus.find(id);
+    return it == menus.end() ? none : it->second;
+}
+
+const std::vector<Accelerator>& LoadAccelerators() {
+    constexpr unsigned VK_BACK = 0x08, VK_INSERT = 0x2D, VK_DELETE = 0x2E, VK_F1 = 0x70, VK_F6 = 0x75;
+    static const std::vector<Accelerator> table = {
+        {'N', true, false, false, ID_FILE_NEW},
+        {'O', true, false, false, ID_FILE_OPEN},
+        {'S', true, false, false, ID_FILE_SAVE},
+        {'P', true, false, false, ID_FILE_PRINT},
+        {'Z', true, false, false, ID_EDIT_UNDO},
+        {VK_BACK, false, false, true, ID_EDIT_UNDO},
+        {'X', true, false, false, ID_EDIT_CUT},
+        {VK_DELETE, false, true, false, ID_EDIT_CUT},
+        {'C', true, false, false, ID_EDIT_COPY},
+        {VK_INSERT, true, false, false, ID_EDIT_COPY},
+        {'V', true, false, false, ID_EDIT_PASTE},
+        {VK_INSERT, false, true, false, ID_EDIT_PASTE},
+        {VK_F6, false, false, false, ID_NEXT_PANE},
+        {VK_F6, false, true, false, ID_PREV_PANE},
+        {VK_F1, false, false, false, ID_HELP},
+        {VK_F1, false, true, false, ID_CONTEXT_HELP},
+    };
+    return table;
+}
+
+}  // namespace dulm::res
+
+namespace dulm::res {
+
+std::vector<unsigned> ViewCommands(unsigned menuId) {
+    std::vector<unsigned> ids;
+    for (const MenuItem& popup : LoadMenu(menuId))
+        for (const MenuItem& item : popup.popup)
+            if (!item.IsSeparator() && item.id < 0xE000) ids.push_back(item.id);
+    return ids;
+}
+
+}  // namespace dulm::res
