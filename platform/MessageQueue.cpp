@@ -53,8 +53,10 @@ bool MessageQueue::TakeAvailable(MSG& m) {
         return true;
     }
     if (m_timerDueUs && *m_timerDueUs <= now) {
-        m = MSG{WM_TIMER, 1, 0, {}};
-        m_timerDueUs = now + m_timerIntervalUs;
+        m = MSG{WM_TIMER, 1};
+        // Periodic from when it was set; ticks missed while the view was busy are not made up.
+        *m_timerDueUs += m_timerIntervalUs;
+        if (*m_timerDueUs <= now) m_timerDueUs = now + m_timerIntervalUs;
         return true;
     }
     return false;

@@ -23,9 +23,11 @@ enum : unsigned {
 };
 
 struct MSG {
-    unsigned message = 0;
-    std::uintptr_t wParam = 0;
-    std::intptr_t lParam = 0;
+    constexpr MSG(unsigned msg = 0, std::uintptr_t w = 0, std::intptr_t l = 0, Point p = {})
+        : message(msg), wParam(w), lParam(l), pt(p) {}
+    unsigned message;
+    std::uintptr_t wParam;
+    std::intptr_t lParam;
     Point pt;  // client coordinates of a mouse message
 };
 

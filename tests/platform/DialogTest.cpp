@@ -1,0 +1,117 @@
+// Dialog data exchange refuses bad entries with the framework's exact prompts.
+#include <gtest/gtest.h>
+
+#include "platform/Dialog.h"
+
+namespace dulm {
+namespace {
+
+const DialogTemplate& SamplingTemplate() {
+    static const DialogTemplate t{
+        900, "Dialog", "MS Sans Serif", 8, {0, 0, 100, 100},
+        {{ControlKind::Edit, 1002, "", {}},
+         {ControlKind::Edit, 1001, "", {}},
+         {ControlKind::Edit, 1007, "", {}},
+         {ControlKind::AutoRadio, 1003, "Uniform", {}, true},
+         {ControlKind::AutoRadio, 1004, "V-shaped", {}},
+         {ControlKind::AutoRadio, 1005, "Triangular", {}},
+         {ControlKind::AutoRadio, 1011, "One-tailed", {}, true},
+         {ControlKind::AutoRadio, 1012, "Two-tailed", {}},
+         {ControlKind::DefPushButton, IDOK, "OK", {}}}};
+    return t;
+}
+
+struct SamplingDialog : CDialog {
+    SamplingDialog() : CDialog(SamplingTemplate()) {}
+    long m_nSamples = 10000;
+    int m_nSampleSize = 10;
+    float m_fSize = 1.0f;
+    int m_nShape = 1;
+    int m_nTails = 0;
+    void DoDataExchange(CDataExchange& dx) override {
+        DDX_Text(dx, 1002, m_nSamples);
+        DDV_MinMaxLong(dx, m_nSamples, 1000, 50000);
+        DDX_Text(dx, 1001, m_nSampleSize);
+        DDV_MinMaxInt(dx, m_nSampleSize, 1, 100);
+        DDX_Text(dx, 1007, m_fSize);
+        DDV_MinMaxFloat(dx, m_fSize, 1.0f, 20.0f);
+        DDX_Radio(dx, 1003, m_nShape);
+        DDX_Radio(dx, 1011, m_nTails);
+    }
+};
+
+class DialogTest : public testing::Test {
+protected:
+    SamplingDialog dialog;
+    DialogState state = dialog.InitialState();
+
+    std::string Refusal(int id, const std::string& text) {
+        state[id].text = text;
+        const auto failure = dialog.SaveState(state);
+        return failure ? failure->prompt : "accepted";
+    }
+};
+
+TEST_F(DialogTest, OpensWithTheMembersFormatted) {
+    EXPECT_EQ(state[1002].text, "10000");
+    EXPECT_EQ(state[1001].text, "10");
+    EXPECT_EQ(state[1007].text, "1");
+    EXPECT_FALSE(state[1003].checked);
+    EXPECT_TRUE(state[1004].checked);
+    EXPECT_TRUE(state[1011].checked);
+}
+
+TEST_F(DialogTest, RefusesWithTheFrameworksPrompts) {
+    EXPECT_EQ(Refusal(1002, "abc"), "Please enter an integer.");
+    EXPECT_EQ(Refusal(1002, ""), "Please enter an integer.");
+    EXPECT_EQ(Refusal(1002, "12x"), "Please enter an integer.");
+    EXPECT_EQ(Refusal(1002, "999"), "Please enter an integer between 1000 and 50000.");
+    EXPECT_EQ(Refusal(1002, "99999999999999999999"), "Please enter an integer.");
+    EXPECT_EQ(Refusal(1002, " 2000 "), "accepted");
+    EXPECT_EQ(Refusal(1001, "101"), "Please enter an integer between 1 and 100.");
+    EXPECT_EQ(Refusal(1001, "0"), "Please enter an integer between 1 and 100.");
+    EXPECT_EQ(Refusal(1001, "1"), "accepted");
+    EXPECT_EQ(Refusal(1007, "x"), "Please enter a number.");
+    EXPECT_EQ(Refusal(1007, "0.5"), "Please enter a number between 1 and 20.");
+    EXPECT_EQ(Refusal(1007, "21"), "Please enter a number between 1 and 20.");
+    EXPECT_EQ(Refusal(1007, "2.5"), "accepted");
+}
+
+TEST_F(DialogTest, ARefusalNamesTheControlAndKeepsLaterMembersUntouched) {
+    state[1002].text = "500";
+    state[1001].text = "7";
+    const auto failure = dialog.SaveState(state);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->controlId, 1002);
+    EXPECT_EQ(dialog.m_nSampleSize, 10);
+}
+
+TEST_F(DialogTest, SavesTextsAndTheIndexOfEachRadioGroup) {
+    state[1002].text = "50000";
+    state[1001].text = "100";
+    state[1004].checked = false;
+    state[1005].checked = true;
+    state[1011].checked = false;
+    state[1012].checked = true;
+    ASSERT_FALSE(dialog.SaveState(state));
+    EXPECT_EQ(dialog.m_nSamples, 50000);
+    EXPECT_EQ(dialog.m_nSampleSize, 100);
+    EXPECT_EQ(dialog.m_nShape, 2);
+    EXPECT_EQ(dialog.m_nTails, 1);
+}
+
+TEST(DialogTemplateTest, ARadioGroupEndsAtTheNextGroup) {
+    const auto shapes = SamplingTemplate().RadioGroup(1003);
+    ASSERT_EQ(shapes.size(), 3u);
+    EXPECT_EQ(shapes[2]->id, 1005);
+    EXPECT_EQ(SamplingTemplate().RadioGroup(1011).size(), 2u);
+    EXPECT_TRUE(SamplingTemplate().RadioGroup(1004).size() == 2u);  // a group may be entered mid-way
+    EXPECT_TRUE(SamplingTemplate().RadioGroup(1002).empty());
+}
+
+TEST(PromptTest, FillsBothPlaceholders) {
+    EXPECT_EQ(FormatPrompt(kPromptIntegerRange, "2", "50"), "Please enter an integer between 2 and 50.");
+}
+
+}  // namespace
+}  // namespace dulm

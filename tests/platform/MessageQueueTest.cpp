@@ -1,0 +1,126 @@
+// The queue on the virtual clock behaves like the old one in time, deterministically.
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "platform/MessageQueue.h"
+
+namespace dulm {
+namespace {
+
+class VirtualQueueTest : public testing::Test {
+protected:
+    VirtualClock clock{1000};
+    MessageQueue queue{clock};
+
+    MSG Next() {
+        MSG m;
+        while (!queue.PeekMessage(m)) queue.WaitMessage();
+        return m;
+    }
+};
+
+TEST_F(VirtualQueueTest, AWaitJumpsTheClockToTheTimerAndTheTimerRepeats) {
+    queue.SetTimer(1, 2500);
+    EXPECT_EQ(Next().message, unsigned(WM_TIMER));
+    EXPECT_EQ(clock.NowUs() / 1000, 2500);
+    EXPECT_EQ(Next().message, unsigned(WM_TIMER));
+    EXPECT_EQ(clock.NowUs() / 1000, 5000);
+    EXPECT_EQ(clock.Seconds(), 1005);  // time(NULL) moves with the clock
+    queue.KillTimer(1);
+    MSG m;
+    EXPECT_FALSE(queue.PeekMessage(m));
+}
+
+TEST_F(VirtualQueueTest, InputComesBeforeADueTimerAndScriptedInputArrivesOnTime) {
+    queue.SetTimer(1, 100);
+    queue.PostAt(50'000, MakeKeyMessage(WM_KEYUP, '5', 6));
+    queue.PostAt(100'000, MakeKeyMessage(WM_KEYUP, '7', 8));
+    EXPECT_EQ(Next().wParam, uintptr_t('5'));
+    EXPECT_EQ(clock.NowUs() / 1000, 50);
+    const MSG second = Next();  // the key and the timer fall due together
+    EXPECT_EQ(second.message, unsigned(WM_KEYUP));
+    EXPECT_EQ(ScanCodeOf(second), 8u);
+    EXPECT_EQ(Next().message, unsigned(WM_TIMER));
+}
+
+TEST_F(VirtualQueueTest, PeekingCostsVirtualTimeSoInputReachesARunThatNeverWaits) {
+    queue.PostAt(1000, MakeKeyMessage(WM_KEYUP, 27, 1));
+    MSG m;
+    int peeks = 0;
+    while (!queue.PeekMessage(m)) ++peeks;
+    EXPECT_EQ(peeks, 1000 / MessageQueue::kVirtualPeekCostUs - 1);
+}
+
+TEST_F(VirtualQueueTest, RestsAtTheHorizonOrWhenNothingCanHappen) {
+    queue.SetHorizon(1'000'000);
+    std::thread view([&] {
+        queue.SetTimer(1, 400);
+        try {
+            for (;;) Next();
+        } catch (const ViewClosed&) {
+        }
+        queue.MarkEnded();
+    });
+    EXPECT_EQ(queue.WaitUntilResting(), Activity::Horizon);  // a timer is running
+    EXPECT_EQ(clock.NowUs() / 1000, 800);
+    queue.SetHorizon(2'000'000);
+    EXPECT_EQ(queue.WaitUntilResting(), Activity::Horizon);
+    EXPECT_EQ(clock.NowUs() / 1000, 2000);
+    queue.RequestClose();
+    view.join();
+    EXPECT_EQ(queue.WaitUntilResting(), Activity::Ended);
+}
+
+TEST_F(VirtualQueueTest, QuiescentWithoutTimerAndWakesForInput) {
+    std::thread view([&] {
+        try {
+            Next();
+            Next();
+        } catch (const ViewClosed&) {
+        }
+        queue.MarkEnded();
+    });
+    EXPECT_EQ(queue.WaitUntilResting(), Activity::Quiescent);
+    queue.Post(MakeCommand(32775));
+    EXPECT_EQ(queue.WaitUntilResting(), Activity::Quiescent);
+    queue.Post(MakeCommand(32775));
+    view.join();
+    EXPECT_EQ(queue.WaitUntilResting(), Activity::Ended);
+}
+
+TEST_F(VirtualQueueTest, ClosingMakesEveryWaitThrow) {
+    queue.RequestClose();
+    MSG m;
+    EXPECT_THROW(queue.WaitMessage(), ViewClosed);
+    EXPECT_THROW(queue.PeekMessage(m), ViewClosed);
+    EXPECT_THROW(queue.WaitUntil([] { return false; }), ViewClosed);
+}
+
+TEST(SteadyQueueTest, AClosedViewStopsWaitingAtOnce) {
+    SteadyClock clock;
+    MessageQueue queue{clock};
+    std::thread view([&] {
+        queue.SetTimer(1, 60'000);
+        EXPECT_THROW(
+            for (;;) queue.WaitMessage(), ViewClosed);
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    const auto start = std::chrono::steady_clock::now();
+    queue.RequestClose();
+    view.join();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+}
+
+TEST(SteadyQueueTest, TimerFiresOnTheRealClock) {
+    SteadyClock clock;
+    MessageQueue queue{clock};
+    queue.SetTimer(1, 5);
+    MSG m;
+    while (!queue.PeekMessage(m)) queue.WaitMessage();
+    EXPECT_EQ(m.message, unsigned(WM_TIMER));
+    EXPECT_GE(clock.NowUs(), 5000);
+}
+
+}  // namespace
+}  // namespace dulm

@@ -1,0 +1,196 @@
+// A view's thread: first paint, deferred repaints, help, commands, and closing at any moment.
+#include <atomic>
+
+#include <gtest/gtest.h>
+
+#include "platform/ViewHost.h"
+
+namespace dulm {
+namespace {
+
+struct FakeUi : Ui {
+    std::vector<unsigned> help;
+    int DoModal(CDialog&) override { return IDCANCEL; }
+    int MessageBox(const std::string&, unsigned) override { return IDNO; }
+    void WinHelp(unsigned context) override { help.push_back(context); }
+    void SetCapture(bool) override {}
+};
+
+std::atomic<int> g_liveDocuments{0};
+std::atomic<int> g_unwound{0};
+
+struct TestDoc : CDocument {
+    bool refuse = false;
+    int commands = 0;
+    TestDoc() { ++g_liveDocuments; }
+    ~TestDoc() override { --g_liveDocuments; }
+    bool OnNewDocument() override { return !refuse; }
+    bool OnCommand(unsigned id) override { return id == 40 && ++commands; }
+    bool OnUpdateCommand(CCmdUI& cmd) override {
+        if (cmd.m_nID != 41) return false;
+        cmd.SetCheck(commands);
+        return true;
+    }
+};
+
+// Paints count themselves; the first paint with pause set waits on timer 1 like a demonstration's
+// pause, dispatching everything that arrives meanwhile.
+struct TestView : CView {
+    int paints = 0;
+    int depth = 0;
+    int maxDepth = 0;
+    bool pause = false;
+    bool invalidateOnce = false;
+    bool helpHandled = false;
+    std::vector<unsigned> keys;
+
+    void OnInitialUpdate() override { SetScaleToFitSize({100, 80}); }
+    void OnDraw(Dc& dc) override {
+        struct Unwind {
+            ~Unwind() { ++g_unwound; }
+        } unwind;
+        maxDepth = std::max(maxDepth, ++depth);
+        ++paints;
+        dc.SetPixel(0, 0, kRed);
+        if (std::exchange(invalidateOnce, false)) InvalidateRect();
+        if (pause && paints == 1) Pause(1000);
+        --depth;
+    }
+    void Pause(unsigned ms) {
+        SetTimer(1, ms);
+        for (;;) {
+            WaitMessage();
+            MSG m;
+            if (!PeekMessage(m)) continue;
+            DispatchMessage(m);
+            if (m.message == WM_TIMER) break;
+        }
+        KillTimer(1);
+    }
+    void OnKeyUp(unsigned nChar, unsigned, unsigned nFlags) override { keys.push_back(nChar << 8 | (nFlags & 0xFF)); }
+    bool OnCommandHelp() override { return helpHandled; }
+};
+
+class ViewHostTest : public testing::Test {
+protected:
+    FakeUi ui;
+    bool refuse = false;
+    bool pause = false;
+    bool invalidateOnce = false;
+    CMultiDocTemplate tmpl{77, "\nTest\nTest Demonstration\nTest Files (*.tst)\n.tst\nTest.Document\nTest Document",
+                           [this] {
+                               auto doc = std::make_unique<TestDoc>();
+                               doc->refuse = refuse;
+                               return doc;
+                           },
+                           [this] {
+                               auto view = std::make_unique<TestView>();
+                               view->pause = pause;
+                               view->invalidateOnce = invalidateOnce;
+                               return view;
+                           }};
+    std::unique_ptr<ViewHost> host;
+
+    void Open(Size client = {100, 80}) {
+        host = std::make_unique<ViewHost>(tmpl, ui, std::make_unique<VirtualClock>(),
+                                          ViewOptions{"Test1", client, {41}, false});
+        host->Queue().SetHorizon(60'000'000);
+        host->Start();
+    }
+    Activity Rest() { return host->Queue().WaitUntilResting(); }
+    TestView& View() { return dynamic_cast<TestView&>(*host->View()); }
+    TestDoc& Doc() { return dynamic_cast<TestDoc&>(*host->Document()); }
+};
+
+TEST_F(ViewHostTest, PaintsOnceWhenOpenedAndDrawsOnTheCanvas) {
+    Open();
+    EXPECT_EQ(Rest(), Activity::Quiescent);
+    EXPECT_EQ(View().paints, 1);
+    EXPECT_EQ(host->GetCanvas()->GetSize(), (Size{100, 80}));
+    EXPECT_EQ(host->GetCanvas()->PixelAt(0, 0), kRed);
+    EXPECT_EQ(Doc().GetTitle(), "Test1");
+}
+
+TEST_F(ViewHostTest, AnInvalidationDuringOnDrawBringsTheNextPaint) {
+    invalidateOnce = true;
+    Open();
+    Rest();
+    EXPECT_EQ(View().paints, 2);
+}
+
+TEST_F(ViewHostTest, RepaintsAskedForDuringARunWaitUntilItEnds) {
+    pause = true;
+    Open();
+    host->Queue().PostAt(100'000, MSG{WM_PAINT});
+    host->Queue().PostAt(200'000, MSG{WM_PAINT});
+    host->Queue().PostAt(300'000, MakeKeyMessage(WM_KEYUP, '5', 6));
+    EXPECT_EQ(Rest(), Activity::Quiescent);
+    EXPECT_EQ(View().maxDepth, 1);  // never re-entered
+    EXPECT_EQ(View().paints, 2);    // one repaint after the run for both requests
+    EXPECT_EQ(View().keys, (std::vector<unsigned>{'5' << 8 | 6}));  // input reached the view meanwhile
+}
+
+TEST_F(ViewHostTest, ClosingDuringATimedPauseUnwindsTheRunAndDestroysTheDocument) {
+    pause = true;
+    Open();
+    host->Queue().SetHorizon(500'000);  // rest inside the pause
+    EXPECT_EQ(Rest(), Activity::Horizon);
+    const int unwoundBefore = g_unwound;
+    host->Close();
+    EXPECT_EQ(g_unwound, unwoundBefore + 1);
+    EXPECT_EQ(g_liveDocuments, 0);
+    EXPECT_EQ(host->Queue().WaitUntilResting(), Activity::Ended);
+}
+
+TEST_F(ViewHostTest, AnUnhandledHelpRequestOpensTheTemplatesTopic) {
+    Open();
+    Rest();
+    host->Post(MSG{WM_COMMANDHELP});
+    Rest();
+    View().helpHandled = true;
+    host->Post(MSG{WM_COMMANDHELP});
+    Rest();
+    EXPECT_EQ(ui.help, (std::vector<unsigned>{0x20000 + 77}));
+}
+
+TEST_F(ViewHostTest, CommandsReachTheDocumentAndUpdateStatesArePublished) {
+    Open();
+    Rest();
+    EXPECT_EQ(host->QueryCommand(41).check, 0);
+    host->Post(MakeCommand(40));
+    Rest();
+    EXPECT_EQ(Doc().commands, 1);
+    EXPECT_TRUE(host->QueryCommand(41).enabled);
+    EXPECT_EQ(host->QueryCommand(41).check, 1);
+    EXPECT_FALSE(host->QueryCommand(99).enabled);
+}
+
+TEST_F(ViewHostTest, AResizeRepaintsOnlyWhenTheScaledFontWouldChange) {
+    Open({100, 80});
+    Rest();
+    host->Resize({95, 78});  // still k = 7
+    Rest();
+    EXPECT_EQ(View().paints, 1);
+    host->Resize({50, 80});  // k = 4
+    Rest();
+    EXPECT_EQ(View().paints, 2);
+}
+
+TEST_F(ViewHostTest, ARefusedDocumentNeverOpens) {
+    refuse = true;
+    Open();
+    EXPECT_EQ(Rest(), Activity::Ended);
+    EXPECT_FALSE(host->Opened());
+    EXPECT_EQ(g_liveDocuments, 0);
+}
+
+TEST(DocTemplateTest, SplitsTheSevenDocumentStrings) {
+    const CMultiDocTemplate t{4, "\nCentral Limit\nCentral Limit Demonstration\nCent Files (*.cnt)\n.cnt\nCent.Document\nCent Document",
+                              nullptr, nullptr};
+    EXPECT_EQ(t.GetDocString(CMultiDocTemplate::windowTitle), "");
+    EXPECT_EQ(t.GetDocString(CMultiDocTemplate::fileNewName), "Central Limit Demonstration");
+    EXPECT_EQ(t.GetDocString(CMultiDocTemplate::regFileTypeName), "Cent Document");
+}
+
+}  // namespace
+}  // namespace dulm

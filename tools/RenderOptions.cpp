@@ -1,0 +1,107 @@
+#include "tools/RenderOptions.h"
+
+#include <cstdlib>
+#include <sstream>
+
+#include "platform/Messages.h"
+
+namespace dulm {
+
+namespace {
+
+bool ParseSize(const std::string& s, Size& size) {
+    const size_t x = s.find('x');
+    if (x == std::string::npos) return false;
+    char* end = nullptr;
+    const long cx = std::strtol(s.c_str(), &end, 10);
+    if (end != s.c_str() + x) return false;
+    const long cy = std::strtol(s.c_str() + x + 1, &end, 10);
+    if (*end != '\0' || cx < 100 || cy < 100 || cx > 8000 || cy > 8000) return false;
+    size = {int(cx), int(cy)};
+    return true;
+}
+
+std::vector<std::string> Split(const std::string& s, char separator) {
+    std::vector<std::string> parts;
+    std::istringstream in(s);
+    for (std::string part; std::getline(in, part, separator);) parts.push_back(part);
+    return parts;
+}
+
+bool ParseAnswers(const std::string& s, std::vector<int>& answers) {
+    for (const std::string& a : Split(s, ',')) {
+        if (a == "yes") answers.push_back(IDYES);
+        else if (a == "no") answers.push_back(IDNO);
+        else return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string RenderUsage() {
+    std::string names;
+    for (const std::string& n : DemoNames()) names += " " + n;
+    return "usage: dulm-render DEMO --out FILE.png [--size WxH] [--view WxH] [--time T]\n"
+           "                   [--dialog cancel|ID=VALUE,...[;...]] [--answers yes,no,...]\n"
+           "                   [--events SCRIPT] [--text]\n"
+           "Runs a demonstration headless on a virtual clock until it rests, and writes its picture.\n"
+           "  DEMO        one of:" + names + "\n"
+           "  --size      the reference canvas W x H (default 1000x700)\n"
+           "  --view      the view's client size (default: the canvas size)\n"
+           "  --time      what time(NULL) returns when the view opens, which seeds the runs (default 0)\n"
+           "  --dialog    answers to the parameter dialogs, ';' between dialogs: an edit's control id and\n"
+           "              its text, or a radio group's first id and the index to check (1002=1000,1001=5,1003=3);\n"
+           "              'cancel' cancels; a dialog without an answer is accepted with its defaults\n"
+           "  --answers   Yes/No answers to the message boxes, in order (default: no)\n"
+           "  --events    timed input, ';' between events, each WHAT@MS in virtual milliseconds after the\n"
+           "              first paint: key:K (down and up), keydown:K, keyup:K, click:X,Y, rclick:X,Y (logical\n"
+           "              points), help (F1 in the window), start (\"Start Demo\"), command:ID, paint (a repaint);\n"
+           "              K is 0-9, num0-num9, esc, pause, numlock, f1, space, enter or a letter\n"
+           "  --text      print every TextOut: x y #rrggbb text\n";
+}
+
+std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string>& args, std::string& error) {
+    RenderOptions o;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&]() -> std::optional<std::string> {
+            if (i + 1 >= args.size()) return std::nullopt;
+            return args[++i];
+        };
+        std::optional<std::string> v;
+        if (a == "--help" || a == "-h") {
+            o.help = true;
+        } else if (a == "--text") {
+            o.text = true;
+        } else if (a == "--out" && (v = value())) {
+            o.out = *v;
+        } else if (a == "--size" && (v = value())) {
+            if (!ParseSize(*v, o.scenario.canvas)) return error = "bad --size: " + *v, std::nullopt;
+        } else if (a == "--view" && (v = value())) {
+            Size view;
+            if (!ParseSize(*v, view)) return error = "bad --view: " + *v, std::nullopt;
+            o.scenario.view = view;
+        } else if (a == "--time" && (v = value())) {
+            char* end = nullptr;
+            o.scenario.time = std::strtol(v->c_str(), &end, 10);
+            if (v->empty() || *end != '\0') return error = "bad --time: " + *v, std::nullopt;
+        } else if (a == "--dialog" && (v = value())) {
+            o.dialogs = Split(*v, ';');
+        } else if (a == "--answers" && (v = value())) {
+            if (!ParseAnswers(*v, o.answers)) return error = "bad --answers: " + *v, std::nullopt;
+        } else if (a == "--events" && (v = value())) {
+            o.events = *v;
+        } else if (!a.starts_with("-") && o.demo.empty()) {
+            o.demo = a;
+        } else {
+            return error = "unexpected argument: " + a, std::nullopt;
+        }
+    }
+    if (o.help) return o;
+    if (o.demo.empty() || !TemplateIdByName(o.demo)) return error = "name a demonstration", std::nullopt;
+    if (o.out.empty()) return error = "--out FILE.png is required", std::nullopt;
+    return o;
+}
+
+}  // namespace dulm
