@@ -30,6 +30,7 @@ class Dc::Writer {
 public:
     explicit Writer(Dc& dc)
         : m_canvas(dc.m_canvas), m_lock(m_canvas.Lock()), m_image(m_canvas.Image()),
+          m_bits(m_image.bits()), m_stride(m_image.bytesPerLine()),
           m_bounds{0, 0, m_canvas.GetSize().cx, m_canvas.GetSize().cy} {
         if (dc.m_clip) {
             m_bounds.left = std::max(m_bounds.left, dc.m_clip->left);
@@ -47,17 +48,39 @@ public:
 
     void Plot(int x, int y, Colour c) {
         if (!m_bounds.Contains(x, y)) return;
-        reinterpret_cast<QRgb*>(m_image.scanLine(y))[x] = 0xFF000000u | c.Rgb();
+        reinterpret_cast<QRgb*>(m_bits + y * m_stride)[x] = 0xFF000000u | c.Rgb();
         m_changed = true;
     }
+    // Pixels x0..x1 of row y, clipped.
+    void FillRow(int y, int x0, int x1, Colour c) {
+        if (y < m_bounds.top || y >= m_bounds.bottom) return;
+        x0 = std::max(x0, m_bounds.left);
+        x1 = std::min(x1, m_bounds.right - 1);
+        if (x0 > x1) return;
+        QRgb* row = reinterpret_cast<QRgb*>(m_bits + y * m_stride);
+        std::fill(row + x0, row + x1 + 1, 0xFF000000u | c.Rgb());
+        m_changed = true;
+    }
+    // Whether any pixel within the bounds has this colour.
+    bool Shows(Colour c) const {
+        for (int y = m_bounds.top; y < m_bounds.bottom; ++y) {
+            const QRgb* row = reinterpret_cast<const QRgb*>(m_bits + y * m_stride);
+            for (int x = m_bounds.left; x < m_bounds.right; ++x)
+                if ((row[x] & 0xFFFFFFu) == c.Rgb()) return true;
+        }
+        return false;
+    }
     Colour Get(int x, int y) const {
-        return Colour::FromRgb(reinterpret_cast<const QRgb*>(m_image.constScanLine(y))[x] & 0xFFFFFFu);
+        return Colour::FromRgb(reinterpret_cast<const QRgb*>(m_bits + y * m_stride)[x] & 0xFFFFFFu);
     }
 
 private:
     Canvas& m_canvas;
     std::unique_lock<std::mutex> m_lock;
     QImage& m_image;
+    // The pixels, detached once per operation (under the lock) instead of once per pixel.
+    uchar* m_bits;
+    qsizetype m_stride;
     Rect m_bounds;
     bool m_changed = false;
 };
@@ -116,6 +139,10 @@ bool HatchBit(HatchStyle style, int x, int y) {
 // Paints x0..x1 inclusive of row y with a brush: solid, hatched (gaps in the background colour
 // only when the background mode is opaque) or hollow (nothing).
 void Dc::FillSpan(Writer& w, int y, int x0, int x1, const Brush& brush) const {
+    if (brush.kind == Brush::Kind::Solid) {  // one row at a time: the views' backgrounds cover the canvas
+        w.FillRow(y, x0, x1, brush.colour);
+        return;
+    }
     for (int x = x0; x <= x1; ++x) {
         switch (brush.kind) {
         case Brush::Kind::Solid:
@@ -210,6 +237,10 @@ bool Dc::FloodFill(int x, int y, Colour border) {
     Writer w(*this);
     const Rect& r = w.Bounds();
     if (!r.Contains(x, y) || w.Get(x, y) == border) return false;
+    if (!w.Shows(border)) {  // no boundary at all, as for the views' backgrounds: the region is everything
+        for (int ry = r.top; ry < r.bottom; ++ry) FillSpan(w, ry, r.left, r.right - 1, m_brush);
+        return true;
+    }
     const int width = r.Width();
     std::vector<std::uint8_t> inRegion(static_cast<size_t>(width) * r.Height(), 0);
     auto index = [&](int px, int py) { return static_cast<size_t>(py - r.top) * width + (px - r.left); };
