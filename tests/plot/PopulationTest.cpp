@@ -1,0 +1,132 @@
+// The population samplers' end values and the Normal cache, the shapes' moments, the delay keys.
+#include <cstdint>
+
+#include <gtest/gtest.h>
+
+#include "platform/Rand.h"
+#include "plot/Population.h"
+#include "plot/SamplePacing.h"
+
+namespace dulm {
+namespace {
+
+// A seed after which rand() returns the wanted value.
+unsigned SeedGiving(int wanted) {
+    for (unsigned seed = 0;; ++seed) {
+        srand(seed);
+        if (rand() == wanted) return seed;
+    }
+}
+
+
+TEST(PopulationSampler, EndValuesOfTheGenerator) {
+    PopulationSampler sampler;
+    const unsigned low = SeedGiving(0);
+    const unsigned high = SeedGiving(32767);
+
+    srand(low);
+    EXPECT_EQ(sampler.SampleUniform(), -5.0f);
+    srand(high);
+    EXPECT_EQ(sampler.SampleUniform(), 5.0f);
+    srand(low);
+    EXPECT_EQ(sampler.SampleVShaped(), -5.0);
+    srand(high);
+    EXPECT_EQ(sampler.SampleVShaped(), 5.0);
+    srand(low);
+    EXPECT_EQ(sampler.SampleTriangular(), -5.0);
+    srand(high);
+    EXPECT_EQ(sampler.SampleTriangular(), 5.0);
+}
+
+TEST(PopulationSampler, SampleFollowsTheChosenShape) {
+    PopulationSampler sampler;
+    const unsigned low = SeedGiving(0);
+    sampler.Start(PopulationShape::VShaped);
+    srand(low);
+    EXPECT_EQ(sampler.Sample(), -5.0);
+    sampler.Start(PopulationShape::Triangular);
+    srand(low);
+    EXPECT_EQ(sampler.Sample(), -5.0);
+    EXPECT_EQ(sampler.Shape(), PopulationShape::Triangular);
+}
+
+// The polar method, worked by hand from the generator's sequence.
+struct PolarPair {
+    double first;
+    float second;
+    int draws;
+};
+PolarPair PolarByHand(unsigned seed) {
+    srand(seed);
+    int draws = 0;
+    for (;;) {
+        const float u1 = static_cast<float>(2.0 * rand() / 32767.0 - 1.0);
+        const float u2 = static_cast<float>(2.0 * rand() / 32767.0 - 1.0);
+        draws += 2;
+        const float s = u1 * u1 + u2 * u2;
+        if (s > 1.0f) continue;
+        const double f = std::sqrt(-2.0 * std::log(s) / s);
+        return {u1 * f, static_cast<float>(u2 * f), draws};
+    }
+}
+
+TEST(PopulationSampler, NormalDrawsAPairThenServesTheCachedDeviate) {
+    for (unsigned seed : {1u, 255u * 7u, 255u * 200u}) {
+        const PolarPair expected = PolarByHand(seed);
+        PopulationSampler sampler;
+        srand(seed);
+        EXPECT_EQ(sampler.SampleNormal(), expected.first);
+        const int next = rand();  // the generator moved on by expected.draws values
+        srand(seed);
+        for (int i = 0; i < expected.draws; ++i) rand();
+        EXPECT_EQ(rand(), next) << "seed " << seed;
+
+        srand(seed);
+        PopulationSampler again;
+        again.SampleNormal();
+        EXPECT_EQ(again.SampleNormal(), expected.second);  // no generator value consumed
+        EXPECT_EQ(rand(), next);
+    }
+}
+
+TEST(PopulationSampler, EachSamplerKeepsItsOwnNormalCache) {
+    const PolarPair expected = PolarByHand(99);
+    PopulationSampler a;
+    PopulationSampler b;
+    srand(99);
+    a.SampleNormal();                           // a caches its second deviate
+    EXPECT_NE(b.SampleNormal(), expected.second);  // b draws its own pair
+    EXPECT_EQ(a.SampleNormal(), expected.second);
+}
+
+TEST(Population, MomentsNamesAndPictures) {
+    EXPECT_EQ(PopulationMean(PopulationShape::Triangular), 1.6666666f);
+    EXPECT_EQ(PopulationMean(PopulationShape::Normal), 0.0f);
+    EXPECT_DOUBLE_EQ(PopulationVariance(PopulationShape::Uniform), 100.0 / 12.0);
+    EXPECT_DOUBLE_EQ(PopulationVariance(PopulationShape::VShaped), 12.5);
+    EXPECT_DOUBLE_EQ(PopulationVariance(PopulationShape::Triangular), 50.0 / 9.0);
+    EXPECT_STREQ(PopulationName(PopulationShape::VShaped), "V-shaped");
+    EXPECT_DOUBLE_EQ(PopulationPicture(PopulationShape::VShaped, -5.0f), 10.0);
+    EXPECT_DOUBLE_EQ(PopulationPicture(PopulationShape::Triangular, 5.0f), 10.0);
+    EXPECT_NEAR(PopulationPicture(PopulationShape::Normal, 0.0f), 9.575, 1e-3);
+    EXPECT_EQ(ShapeFromIndex(7), PopulationShape::Uniform);
+}
+
+TEST(SamplePacing, DigitsSetTheDelayAndThePauseKeyEntersStepMode) {
+    SamplePacing pacing;
+    pacing.OnKeyUp('3', 0x04);
+    EXPECT_EQ(pacing.s_delay, 900);
+    pacing.OnKeyUp(0x69, 0x49);  // keypad 9
+    EXPECT_EQ(pacing.s_delay, 8100);
+    pacing.OnKeyUp(0x60, 0x52);  // keypad 0
+    EXPECT_EQ(pacing.s_delay, 0);
+    pacing.OnKeyUp('A', 0x1E);
+    EXPECT_EQ(pacing.s_delay, 0);
+    EXPECT_EQ(pacing.s_bStep, 0);
+    pacing.OnKeyUp(0x13, 0x45);  // Pause
+    EXPECT_EQ(pacing.s_bStep, 1);
+    EXPECT_EQ(DigitOfKey(0x1B, 0x01), std::nullopt);
+}
+
+}  // namespace
+}  // namespace dulm
