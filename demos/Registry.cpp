@@ -1,6 +1,8 @@
 #include "demos/Registry.h"
 
 #include "demos/PlaceholderView.h"
+#include "demos/central/CentView.h"
+#include "demos/completemeans/AllView.h"
 #include "res/Resources.h"
 #include "res/Strings.h"
 
@@ -22,8 +24,8 @@ std::vector<std::unique_ptr<CMultiDocTemplate>> MakeDemoTemplates() {
     std::vector<std::unique_ptr<CMultiDocTemplate>> templates;
     templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_BINOMIAL));
     templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_SPINNER));
-    templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_COMPLETEMEANS));
-    templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_CENTRAL));
+    templates.push_back(MakeTemplate<CAllDoc, CAllView>(IDR_COMPLETEMEANS));
+    templates.push_back(MakeTemplate<CCentDoc, CCentView>(IDR_CENTRAL));
     templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_ZENTRAL));
     templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_STUDENTT));
     templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_VARIANCE));
