@@ -61,6 +61,8 @@ void ViewHost::ThreadMain() {
             m_invalid = true;  // the first paint
             PublishCommandStates();
             RunLoop();
+        } else if (m_options.onRefused) {
+            m_options.onRefused();
         }
     } catch (const ViewClosed&) {
         // The window is closing: the run has unwound.

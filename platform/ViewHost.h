@@ -4,6 +4,7 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -25,6 +26,9 @@ struct ViewOptions {
     Size clientSize{1000, 700};             // the view's client area
     std::vector<unsigned> trackedCommands;  // commands whose update handlers the window reads
     bool logText = false;                   // keep every TextOut for tests
+    // Called on the view's thread when the document refuses to open (OnNewDocument failed), so
+    // that the window can close itself.
+    std::function<void()> onRefused;
 };
 
 class ViewHost {

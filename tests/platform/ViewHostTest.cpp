@@ -93,7 +93,7 @@ protected:
 
     void Open(Size client = {100, 80}) {
         host = std::make_unique<ViewHost>(tmpl, ui, std::make_unique<VirtualClock>(),
-                                          ViewOptions{"Test1", client, {41}, false});
+                                          ViewOptions{"Test1", client, {41}, false, {}});
         host->Queue().SetHorizon(60'000'000);
         host->Start();
     }
@@ -176,11 +176,15 @@ TEST_F(ViewHostTest, AResizeRepaintsOnlyWhenTheScaledFontWouldChange) {
     EXPECT_EQ(View().paints, 2);
 }
 
-TEST_F(ViewHostTest, ARefusedDocumentNeverOpens) {
+TEST_F(ViewHostTest, ARefusedDocumentNeverOpensAndTellsTheWindow) {
     refuse = true;
-    Open();
+    std::atomic<int> refusals{0};
+    host = std::make_unique<ViewHost>(tmpl, ui, std::make_unique<VirtualClock>(),
+                                      ViewOptions{"Test1", {100, 80}, {}, false, [&] { ++refusals; }});
+    host->Start();
     EXPECT_EQ(Rest(), Activity::Ended);
     EXPECT_FALSE(host->Opened());
+    EXPECT_EQ(refusals, 1);
     EXPECT_EQ(g_liveDocuments, 0);
 }
 
