@@ -79,10 +79,18 @@ TEST(RenderTest, WritesThePictureAndTheTextLog) {
 }
 
 TEST(RenderTest, AnUnwritablePictureIsAnError) {
-    RenderOptions o = *Parse({"central", "--out", "/nonexistent-folder/x.png"});
+    RenderOptions o = *Parse({"regression", "--out", "/nonexistent-folder/x.png"});
     std::ostringstream text, err;
     EXPECT_EQ(Render(o, text, err), 1);
     EXPECT_NE(err.str().find("cannot write"), std::string::npos);
+}
+
+TEST(RenderTest, AViewStillBusyAfterAVirtualHourIsReported) {
+    // Ten thousand samples paused 2.5 s each take about seven hours.
+    RenderOptions o = *Parse({"central", "--out", testing::TempDir() + "/busy.png"});
+    std::ostringstream text, err;
+    EXPECT_EQ(Render(o, text, err), 1);
+    EXPECT_NE(err.str().find("still busy after a virtual hour"), std::string::npos);
 }
 
 }  // namespace
