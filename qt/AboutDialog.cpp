@@ -1,0 +1,17 @@
+#include "qt/AboutDialog.h"
+
+#include "app/AboutDlg.h"
+#include "qt/TemplateDialog.h"
+
+namespace dulm {
+
+TemplateDialog* AboutDialog::Show(QWidget* parent, HelpRequest help) {
+    static CAboutDlg about;  // no data of its own, so one object serves every About box
+    auto* dialog = new TemplateDialog(about, std::move(help), parent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->show();
+    return dialog;
+}
+
+}  // namespace dulm

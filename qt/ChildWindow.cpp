@@ -1,0 +1,47 @@
+#include "qt/ChildWindow.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+
+#include "app/ChildPlacement.h"
+#include "qt/ViewWidget.h"
+#include "res/Resources.h"
+
+namespace dulm {
+
+ChildWindow::ChildWindow(const CMultiDocTemplate& tmpl, const QString& title, QWidget* dialogParent, HelpRequest help)
+    : m_template(tmpl), m_view(new ViewWidget(tmpl, title.toStdString(), dialogParent, std::move(help))) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(title);
+    setWindowIcon(IconOf(tmpl.ResourceId()));
+    setWidget(m_view);
+    connect(m_view, &ViewWidget::documentRefused, this, &QWidget::close);
+}
+
+QIcon ChildWindow::IconOf(unsigned templateId) {
+    return QIcon(templateId == res::IDR_CORRELATION ? ":/icons/correlation.xpm" : ":/icons/dulm.xpm");
+}
+
+ViewHost& ChildWindow::Host() const { return *m_view->Host(); }
+
+void ChildWindow::Place(const QRect& mdiViewport) {
+    const Rect normal = ChildPlacement::OnChildCreate(
+        {mdiViewport.left(), mdiViewport.top(), mdiViewport.left() + mdiViewport.width(),
+         mdiViewport.top() + mdiViewport.height()});
+    showNormal();
+    setGeometry(normal.left, normal.top, normal.Width(), normal.Height());
+}
+
+QSize ChildWindow::MinimumSize() {
+    const Size min = ChildPlacement::MinTrackSize();
+    return {min.cx, min.cy};
+}
+
+void ChildWindow::Start() { m_view->Start(); }
+
+void ChildWindow::closeEvent(QCloseEvent* event) {
+    m_view->Shutdown();
+    QMdiSubWindow::closeEvent(event);
+}
+
+}  // namespace dulm

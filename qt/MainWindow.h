@@ -1,0 +1,101 @@
+// The main frame: the MDI area of the demonstration windows, the menus of the active window,
+// toolbar, status bar, accelerators, help and the reference canvas W x H that every view borrows.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QTimer>
+
+#include "app/DemoApp.h"
+#include "app/MainFrame.h"
+#include "qt/HelpWindow.h"
+
+class QToolBar;
+
+namespace dulm {
+
+class ChildWindow;
+class CommandActions;
+class ContextHelpMode;
+class MainStatusBar;
+
+class MainWindow final : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(const CDemoApp& app);
+    ~MainWindow() override;
+
+    // False when the toolbar could not be loaded: the frame is not usable and the program ends.
+    bool Created() const { return m_created; }
+    const CMainFrame& Frame() const { return *m_frame; }
+    CommandActions& Actions() const { return *m_actions; }
+    QMdiArea& MdiArea() const { return *m_mdi; }
+    QToolBar& ToolBar() const { return *m_toolBar; }
+    MainStatusBar& StatusBar() const { return *m_statusBar; }
+    HelpWindow& Help() const { return *m_help; }
+    ContextHelpMode& ContextHelp() const { return *m_contextHelp; }
+
+    // Runs a command as its menu item, button or key would.
+    void OnCommand(unsigned id);
+    // "&New": the "New" dialog, then a window of the demonstration chosen.
+    void OnFileNew();
+    // A new window of a demonstration, titled with its document name and a running number; while
+    // the main window is still hidden the window is opened when it is first shown.
+    ChildWindow* NewDemo(const CMultiDocTemplate& tmpl);
+    ChildWindow* OpenDemo(const CMultiDocTemplate& tmpl, const QString& title);
+    // Open, a dropped file and the command line: a new window of the file's demonstration.
+    ChildWindow* OpenFile(const QString& path);
+    // Save of the active window to a chosen path: an empty file.
+    void SaveActiveAs(const QString& path);
+
+    ChildWindow* ActiveChild() const;
+    std::vector<ChildWindow*> Children() const;
+    void CloseAllChildren();
+    void ShowHelp(unsigned context);
+    HelpRequest HelpRequester();
+
+public slots:
+    // Enables and checks the view's commands from what the active view's thread published.
+    void updateMenus();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    bool CreateToolBar();
+    void CreateStatusBar();
+    void RecordReferenceCanvas();
+    void OnChildActivated();
+    void ShowMenu(unsigned menuId);
+    void UpdateTitle();
+    void OnHelpKey();
+    void OnFileOpen();
+    void OnFileSave();
+    void RepaintViews();
+    void ShowMessage(const QString& text);
+    QRect MdiViewport() const;
+    std::vector<const CMultiDocTemplate*> Templates() const;
+
+    const CDemoApp& m_app;
+    std::unique_ptr<CMainFrame> m_frame;
+    bool m_created = false;
+    QMdiArea* m_mdi;
+    CommandActions* m_actions;
+    QToolBar* m_toolBar = nullptr;
+    MainStatusBar* m_statusBar = nullptr;
+    std::unique_ptr<HelpWindow> m_help;
+    ContextHelpMode* m_contextHelp;
+    QTimer m_menuTimer;
+    unsigned m_shownMenu = 0;
+    std::map<unsigned, int> m_untitled;  // the running number of each template's window titles
+    std::vector<std::pair<const CMultiDocTemplate*, QString>> m_deferred;
+};
+
+}  // namespace dulm

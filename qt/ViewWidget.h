@@ -1,0 +1,67 @@
+// The client area of a demonstration window: runs the view on its own thread (through a ViewHost),
+// shows the view's canvas stretched to the whole area and passes keys and clicks on to the view.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+#include "platform/ViewHost.h"
+#include "qt/HelpWindow.h"
+#include "qt/QtUi.h"
+
+namespace dulm {
+
+class ViewWidget final : public QWidget {
+    Q_OBJECT
+public:
+    ViewWidget(const CMultiDocTemplate& tmpl, std::string title, QWidget* dialogParent, HelpRequest help,
+               QWidget* parent = nullptr);
+    ~ViewWidget() override;
+
+    // Opens the document and starts the view at the widget's present size.
+    void Start();
+    // Cancels the view's dialogs and message boxes, then ends its thread. Returns once the view
+    // and its document are destroyed.
+    void Shutdown();
+
+    ViewHost* Host() const { return m_host.get(); }
+    QtUi& Ui() const { return *m_ui; }
+    // The canvas as last shown, scaled to the widget.
+    const QImage& Shown() const { return m_scaled; }
+
+signals:
+    // The document refused to open (its OnNewDocument failed): the window has no view to show.
+    void documentRefused();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    bool focusNextPrevChild(bool) override { return false; }  // Tab belongs to the view
+
+private:
+    void Poll();
+    void Rescale();
+    void PostKey(unsigned message, const QKeyEvent& event);
+
+    const CMultiDocTemplate& m_template;
+    std::string m_title;
+    std::unique_ptr<QtUi> m_ui;          // outlives the host, which calls it
+    std::unique_ptr<ViewHost> m_host;
+    std::atomic<bool> m_shutDown{false};
+    QTimer m_poll;
+    std::shared_ptr<Canvas> m_canvas;
+    std::uint64_t m_generation = 0;
+    QImage m_snapshot;
+    QImage m_scaled;
+};
+
+}  // namespace dulm

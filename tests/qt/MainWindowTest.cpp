@@ -1,0 +1,214 @@
+// The main frame: its size and reference canvas, menus of the active window, prompts, help keys,
+// files and the lock indicators.
+#include <algorithm>
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+#include "QtTestSupport.h"
+#include "app/ChildPlacement.h"
+#include "qt/ChildWindow.h"
+#include "qt/CommandActions.h"
+#include "qt/ContextHelpMode.h"
+#include "qt/MainStatusBar.h"
+#include "qt/ViewWidget.h"
+#include "res/Resources.h"
+
+namespace dulm::test {
+namespace {
+
+QStringList MenuTitles(const MainWindow& window) {
+    QStringList titles;
+    for (QAction* action : window.menuBar()->actions()) titles << action->text();
+    return titles;
+}
+
+QStringList Items(const MainWindow& window, const QString& title) {
+    QStringList items;
+    for (QAction* popup : window.menuBar()->actions())
+        if (popup->text() == title)
+            for (QAction* item : popup->menu()->actions()) items << item->text();
+    return items;
+}
+
+TEST(MainWindow, FrameIsLargeEnoughAndItsCanvasIsMeasuredOnce) {
+    StartedProgram program(ViewTestTemplates);
+    MainWindow& window = program.Window();
+    EXPECT_GE(window.width(), 800);
+    EXPECT_GE(window.height(), 600);
+    const Size canvas = AfxGetMainFrame().ReferenceCanvas();
+    EXPECT_EQ(&AfxGetMainFrame(), &window.Frame());
+    EXPECT_EQ(canvas.cx, window.width());
+    EXPECT_LT(canvas.cy, window.height());  // the menu bar is not part of it
+    EXPECT_GT(canvas.cy, window.height() - 60);
+
+    window.resize(window.width() + 150, window.height() + 120);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(AfxGetMainFrame().ReferenceCanvas(), canvas);
+}
+
+TEST(MainWindow, MenuBarFollowsTheActiveDemonstration) {
+    StartedProgram program(ViewTestTemplates);
+    MainWindow& window = program.Window();
+    EXPECT_EQ(MenuTitles(window), (QStringList{"&Demo", "&View", "&Help"}));
+    EXPECT_EQ(Items(window, "&Demo"), (QStringList{"&New\tCtrl+N", "", "E&xit"}));
+
+    ChildWindow* central = program.Open(res::IDR_CENTRAL);
+    EXPECT_EQ(MenuTitles(window), (QStringList{"&Demo", "&View", "&Window", "&Help"}));
+    EXPECT_EQ(Items(window, "&Demo"), (QStringList{"&New\tCtrl+N", "&Start Demo", "&Close", "E&xit"}));
+
+    program.Open(res::IDR_ANOVA);
+    EXPECT_EQ(Items(window, "&Demo"), (QStringList{"&New\tCtrl+N", "&Close", "E&xit"}));
+
+    program.Open(res::IDR_CORRELATION);
+    ASSERT_EQ(MenuTitles(window).size(), 5);
+    EXPECT_EQ(Items(window, "Options"), (QStringList{"&Circles", "&Letters"}));
+    for (unsigned id : {res::ID_CIRCLES, res::ID_LETTERS}) {
+        QAction* item = window.Actions().Action(id);
+        EXPECT_TRUE(item->isCheckable());
+        EXPECT_TRUE(item->isChecked());
+    }
+
+    window.MdiArea().setActiveSubWindow(central);
+    EXPECT_EQ(window.windowTitle(), "Dulm Windows Application - Central Limit1");
+    EXPECT_TRUE(Items(window, "&Demo").contains("&Start Demo"));
+
+    window.CloseAllChildren();
+    ASSERT_TRUE(WaitFor([&] { return window.MdiArea().subWindowList().isEmpty(); }));
+    EXPECT_EQ(MenuTitles(window), (QStringList{"&Demo", "&View", "&Help"}));
+    EXPECT_EQ(window.windowTitle(), "Dulm Windows Application");
+}
+
+TEST(MainWindow, PromptsComeFromTheStringTable) {
+    StartedProgram program(ViewTestTemplates);
+    const CommandActions& actions = program.Window().Actions();
+    program.Open(res::IDR_CORRELATION);
+    program.Open(res::IDR_CENTRAL);
+    EXPECT_EQ(actions.Action(res::ID_FILE_NEW)->statusTip(), "Create a new document");
+    EXPECT_EQ(actions.Action(res::ID_START_DEMO)->statusTip(), "Start the demonstration!");
+    EXPECT_EQ(actions.Action(res::ID_LETTERS)->statusTip(), "The mapping symbols will be letters");
+    EXPECT_EQ(actions.Action(res::ID_CONTEXT_HELP)->statusTip(),
+              "Display help for clicked on buttons, menus and windows");
+    EXPECT_EQ(program.Window().StatusBar().IdleText(), "For Help, press F1");
+}
+
+TEST(MainWindow, ToolbarHasItsThreeCommandsAndToggles) {
+    StartedProgram program(ViewTestTemplates);
+    MainWindow& window = program.Window();
+    QList<unsigned> buttons;
+    for (QAction* action : window.ToolBar().actions())
+        if (!action->isSeparator())
+            for (unsigned id : {res::ID_FILE_NEW, res::ID_APP_ABOUT, res::ID_CONTEXT_HELP})
+                if (window.Actions().Action(id) == action) buttons << id;
+    EXPECT_EQ(buttons, (QList<unsigned>{res::ID_FILE_NEW, res::ID_APP_ABOUT, res::ID_CONTEXT_HELP}));
+
+    window.OnCommand(res::ID_VIEW_TOOLBAR);
+    EXPECT_FALSE(window.ToolBar().isVisible());
+    EXPECT_FALSE(window.Actions().Action(res::ID_VIEW_TOOLBAR)->isChecked());
+    window.OnCommand(res::ID_VIEW_STATUS_BAR);
+    EXPECT_FALSE(window.StatusBar().isVisible());
+    window.OnCommand(res::ID_VIEW_TOOLBAR);
+    EXPECT_TRUE(window.ToolBar().isVisible());
+    EXPECT_TRUE(window.Actions().Action(res::ID_VIEW_TOOLBAR)->isChecked());
+}
+
+TEST(MainWindow, AcceleratorKeysAreRegisteredEvenWithoutAHandler) {
+    StartedProgram program(ViewTestTemplates);
+    const CommandActions& actions = program.Window().Actions();
+    EXPECT_TRUE(actions.Action(res::ID_FILE_OPEN)->shortcuts().contains(QKeySequence("Ctrl+O")));
+    EXPECT_TRUE(actions.Action(res::ID_EDIT_PASTE)->shortcuts().contains(QKeySequence("Shift+Ins")));
+    EXPECT_TRUE(actions.Action(res::ID_EDIT_PASTE)->shortcuts().contains(QKeySequence("Ctrl+V")));
+    EXPECT_TRUE(actions.Action(res::ID_PREV_PANE)->shortcuts().contains(QKeySequence("Shift+F6")));
+    EXPECT_TRUE(actions.Action(res::ID_CONTEXT_HELP)->shortcuts().contains(QKeySequence("Shift+F1")));
+}
+
+TEST(MainWindow, HelpKeyWithoutADemonstrationOpensTheMainFrameTopic) {
+    StartedProgram program(ViewTestTemplates);
+    program.Window().OnCommand(res::ID_HELP);
+    EXPECT_TRUE(program.Window().Help().isVisible());
+    EXPECT_EQ(program.Window().Help().CurrentPage().path(), "0x20002");
+    program.Window().OnCommand(res::ID_HELP_USING);
+    EXPECT_EQ(program.Window().Help().CurrentPage().path(), "using");
+}
+
+TEST(MainWindow, ContextHelpAnswersACommandAndAClickOnAWindow) {
+    StartedProgram program(ViewTestTemplates);
+    MainWindow& window = program.Window();
+    ChildWindow* child = program.Open(res::IDR_CENTRAL);
+
+    window.OnCommand(res::ID_CONTEXT_HELP);
+    EXPECT_TRUE(window.ContextHelp().Active());
+    window.OnCommand(res::ID_APP_ABOUT);  // a toolbar button or menu item clicked in the mode
+    EXPECT_FALSE(window.ContextHelp().Active());
+    EXPECT_EQ(window.Help().CurrentPage().path(), "0x1E140");
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    EXPECT_TRUE(std::none_of(windows.begin(), windows.end(),
+                             [](QWidget* w) { return w->isVisible() && w->windowTitle() == "About Dulm"; }));
+
+    window.OnCommand(res::ID_CONTEXT_HELP);
+    QTest::mouseClick(&child->View(), Qt::LeftButton);
+    EXPECT_EQ(window.Help().CurrentPage().path(), "0x20004");
+
+    window.OnCommand(res::ID_CONTEXT_HELP);
+    QTest::mouseClick(window.statusBar(), Qt::LeftButton);
+    EXPECT_EQ(window.Help().CurrentPage().path(), "0x20002");
+
+    window.OnCommand(res::ID_CONTEXT_HELP);
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_FALSE(window.ContextHelp().Active());
+}
+
+TEST(MainWindow, OpeningAFilePicksTheDemonstrationByExtension) {
+    StartedProgram program(ViewTestTemplates);
+    MainWindow& window = program.Window();
+    ChildWindow* child = window.OpenFile("/somewhere/My Means.CNT");
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(child->TemplateId(), res::IDR_CENTRAL);
+    EXPECT_EQ(child->Title(), "My Means.CNT");
+
+    EXPECT_EQ(window.OpenFile("/somewhere/notes.txt"), nullptr);
+    EXPECT_EQ(window.Children().size(), 1u);
+    EXPECT_FALSE(window.findChildren<QMessageBox*>().isEmpty());
+}
+
+TEST(MainWindow, SaveWritesAnEmptyFile) {
+    StartedProgram program(ViewTestTemplates);
+    program.Open(res::IDR_CENTRAL);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Central Limit1.cnt");
+    {
+        QFile existing(path);
+        ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+        existing.write("old content");
+    }
+    program.Window().SaveActiveAs(path);
+    EXPECT_TRUE(QFileInfo::exists(path));
+    EXPECT_EQ(QFileInfo(path).size(), 0);
+
+    program.Window().SaveActiveAs(dir.filePath("missing/folder/x.cnt"));
+    EXPECT_FALSE(program.Window().findChildren<QMessageBox*>().isEmpty());
+}
+
+TEST(MainWindow, LockIndicatorsCountEachPressOnce) {
+    StartedProgram program(ViewTestTemplates);
+    MainWindow& window = program.Window();
+    EXPECT_EQ(window.StatusBar().Indicators(), "");
+    QTest::keyClick(window.windowHandle(), Qt::Key_CapsLock);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.StatusBar().Indicators(), "CAP");
+    QTest::keyClick(window.windowHandle(), Qt::Key_NumLock);
+    QTest::keyClick(window.windowHandle(), Qt::Key_CapsLock);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.StatusBar().Indicators(), "NUM");
+}
+
+}  // namespace
+}  // namespace dulm::test

@@ -1,0 +1,143 @@
+// Parameter dialogs built from their templates: initial values, refused entries, radio buttons,
+// help.
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "QtTestSupport.h"
+#include "qt/TemplateDialog.h"
+#include "res/Dialogs.h"
+
+namespace dulm::test {
+namespace {
+
+QLineEdit* Edit(const TemplateDialog& dialog, int id) { return qobject_cast<QLineEdit*>(dialog.Control(id)); }
+QAbstractButton* Button(const TemplateDialog& dialog, int id) {
+    return qobject_cast<QAbstractButton*>(dialog.Control(id));
+}
+
+// The refusal shown over the dialog, if any.
+QMessageBox* Refusal(const TemplateDialog& dialog) {
+    for (QMessageBox* box : dialog.findChildren<QMessageBox*>())
+        if (box->isVisible()) return box;
+    return nullptr;
+}
+
+class TemplateDialogTest : public testing::Test {
+protected:
+    TemplateDialogTest() : dialog(parameters, [this](unsigned context) { helpAsked.push_back(context); }) {
+        dialog.show();
+    }
+
+    void EnterSamples(const QString& text) {
+        Edit(dialog, 1002)->setText(text);
+        Button(dialog, IDOK)->click();
+    }
+
+    CentralParameters parameters;
+    std::vector<unsigned> helpAsked;
+    TemplateDialog dialog;
+};
+
+TEST_F(TemplateDialogTest, ShowsTheDialogsValues) {
+    EXPECT_EQ(dialog.windowTitle(), "Dialog");
+    EXPECT_EQ(Edit(dialog, 1002)->text(), "10000");
+    EXPECT_EQ(Edit(dialog, 1001)->text(), "10");
+    EXPECT_TRUE(Button(dialog, 1003)->isChecked());
+    EXPECT_FALSE(Button(dialog, 1006)->isChecked());
+    EXPECT_TRUE(qobject_cast<QPushButton*>(Button(dialog, IDOK))->isDefault());
+}
+
+TEST_F(TemplateDialogTest, RefusesTextAndStaysOpen) {
+    EnterSamples("abc");
+    QMessageBox* box = Refusal(dialog);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), "Please enter an integer.");
+    EXPECT_EQ(box->icon(), QMessageBox::Warning);
+    EXPECT_EQ(box->windowTitle(), "Dulm Windows Application");
+    box->accept();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), 0);
+    EXPECT_EQ(dialog.focusWidget(), Edit(dialog, 1002));
+    EXPECT_EQ(Edit(dialog, 1002)->selectedText(), "abc");
+}
+
+TEST_F(TemplateDialogTest, RefusesANumberOutOfRangeAndStaysOpen) {
+    EnterSamples("999999");
+    QMessageBox* box = Refusal(dialog);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), "Please enter an integer between 1000 and 50000.");
+    box->accept();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(parameters.m_nSamples, 999999);  // exchanged, then refused, as the framework does
+}
+
+TEST_F(TemplateDialogTest, AcceptsCorrectedValuesAndTheRadioClicked) {
+    EnterSamples("50001");
+    ASSERT_NE(Refusal(dialog), nullptr);
+    Refusal(dialog)->accept();
+    Button(dialog, 1005)->click();
+    EXPECT_FALSE(Button(dialog, 1003)->isChecked());
+    EnterSamples("2000");
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(parameters.m_nSamples, 2000);
+    EXPECT_EQ(parameters.m_nShape, 2);
+}
+
+TEST_F(TemplateDialogTest, EscapeCancelsAndF1AsksForTheDialogsTopic) {
+    QTest::keyClick(&dialog, Qt::Key_F1);
+    EXPECT_EQ(helpAsked, std::vector<unsigned>{0x20067});
+    EXPECT_TRUE(dialog.isVisible());
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+// A plain radio button is checked by its dialog only, never by the click itself.
+class PlainRadioDialog final : public CDialog {
+public:
+    static const DialogTemplate& Template() {
+        static const DialogTemplate t{1, "Plain", "MS Sans Serif", 8, {0, 0, 100, 60},
+                                      {{ControlKind::Radio, 10, "Left", {4, 4, 40, 10}, true},
+                                       {ControlKind::Radio, 11, "Right", {4, 16, 40, 10}},
+                                       {ControlKind::DefPushButton, IDOK, "OK", {50, 4, 40, 14}, true}}};
+        return t;
+    }
+    PlainRadioDialog() : CDialog(Template()) {}
+    bool checkRight = false;
+    void OnControlClicked(int id, DialogState& state) override {
+        if (id == 11 && checkRight) state[11].checked = true;
+    }
+};
+
+TEST(TemplateDialogRadio, PlainRadioIsNotCheckedByItsClick) {
+    PlainRadioDialog plain;
+    TemplateDialog dialog(plain, {});
+    dialog.show();
+    Button(dialog, 10)->click();
+    EXPECT_FALSE(Button(dialog, 10)->isChecked());
+    plain.checkRight = true;
+    Button(dialog, 11)->click();
+    EXPECT_TRUE(Button(dialog, 11)->isChecked());
+    EXPECT_FALSE(Button(dialog, 10)->isChecked());
+}
+
+TEST(TemplateDialogLayout, EveryControlOfEveryTemplateFitsItsDialog) {
+    for (const DialogTemplate* tmpl :
+         {&res::AboutDialog(), &res::PairsDialog(), &res::CentralDialog(), &res::StudentTDialog(),
+          &res::VarianceDialog(), &res::CompleteMeansDialog(), &res::SpinnerDialog(), &res::BinomialDialog(),
+          &res::AlphaDialog(), &res::ZentralDialog(), &res::PowerDialog()}) {
+        CDialog plain(*tmpl);
+        TemplateDialog dialog(plain, {});
+        for (QWidget* control : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            EXPECT_TRUE(dialog.rect().contains(control->geometry())) << tmpl->caption << " id " << tmpl->id;
+    }
+}
+
+}  // namespace
+}  // namespace dulm::test
