@@ -91,11 +91,18 @@ protected:
                            }};
     std::unique_ptr<ViewHost> host;
 
-    void Open(Size client = {100, 80}) {
+    void Create(Size client = {100, 80}) {
         host = std::make_unique<ViewHost>(tmpl, ui, std::make_unique<VirtualClock>(),
                                           ViewOptions{"Test1", client, {41}, false, {}});
-        host->Queue().SetHorizon(60'000'000);
+    }
+    // Input and the horizon are set before the thread starts, so that it cannot run past them.
+    void Begin(std::int64_t horizonUs = 60'000'000) {
+        host->Queue().SetHorizon(horizonUs);
         host->Start();
+    }
+    void Open(Size client = {100, 80}, std::int64_t horizonUs = 60'000'000) {
+        Create(client);
+        Begin(horizonUs);
     }
     Activity Rest() { return host->Queue().WaitUntilResting(); }
     TestView& View() { return dynamic_cast<TestView&>(*host->View()); }
@@ -120,10 +127,11 @@ TEST_F(ViewHostTest, AnInvalidationDuringOnDrawBringsTheNextPaint) {
 
 TEST_F(ViewHostTest, RepaintsAskedForDuringARunWaitUntilItEnds) {
     pause = true;
-    Open();
+    Create();
     host->Queue().PostAt(100'000, MSG{WM_PAINT});
     host->Queue().PostAt(200'000, MSG{WM_PAINT});
     host->Queue().PostAt(300'000, MakeKeyMessage(WM_KEYUP, '5', 6));
+    Begin();
     EXPECT_EQ(Rest(), Activity::Quiescent);
     EXPECT_EQ(View().maxDepth, 1);  // never re-entered
     EXPECT_EQ(View().paints, 2);    // one repaint after the run for both requests
@@ -132,8 +140,7 @@ TEST_F(ViewHostTest, RepaintsAskedForDuringARunWaitUntilItEnds) {
 
 TEST_F(ViewHostTest, ClosingDuringATimedPauseUnwindsTheRunAndDestroysTheDocument) {
     pause = true;
-    Open();
-    host->Queue().SetHorizon(500'000);  // rest inside the pause
+    Open({100, 80}, 500'000);  // rest inside the pause
     EXPECT_EQ(Rest(), Activity::Horizon);
     const int unwoundBefore = g_unwound;
     host->Close();
