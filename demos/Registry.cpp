@@ -3,6 +3,9 @@
 #include "demos/PlaceholderView.h"
 #include "demos/central/CentView.h"
 #include "demos/completemeans/AllView.h"
+#include "demos/studentt/StutView.h"
+#include "demos/variance/VariView.h"
+#include "demos/zentral/ZentView.h"
 #include "res/Resources.h"
 #include "res/Strings.h"
 
@@ -26,9 +29,9 @@ std::vector<std::unique_ptr<CMultiDocTemplate>> MakeDemoTemplates() {
     templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_SPINNER));
     templates.push_back(MakeTemplate<CAllDoc, CAllView>(IDR_COMPLETEMEANS));
     templates.push_back(MakeTemplate<CCentDoc, CCentView>(IDR_CENTRAL));
-    templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_ZENTRAL));
-    templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_STUDENTT));
-    templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_VARIANCE));
+    templates.push_back(MakeTemplate<CZentDoc, CZentView>(IDR_ZENTRAL));
+    templates.push_back(MakeTemplate<CStutDoc, CStutView>(IDR_STUDENTT));
+    templates.push_back(MakeTemplate<CVariDoc, CVariView>(IDR_VARIANCE));
     templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_ALPHA));
     templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_POWER));
     templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_CORRELATION));

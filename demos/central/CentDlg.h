@@ -1,20 +1,15 @@
-// The parameters of a Central Limit run: number of samples, sample size and population shape.
+// The parameters of a Central Limit run: 10000 samples of size 10 (1 to 100) from the Uniform
+// population unless the user chooses otherwise.
 #pragma once
 
-#include "platform/Dialog.h"
+#include "plot/SampleDlg.h"
+#include "res/Dialogs.h"
 
 namespace dulm {
 
-class CCentDlg : public CDialog {
+class CCentDlg : public CSampleDlg {
 public:
-    CCentDlg();
-
-    long m_nSamples = 10000;
-    int m_nSampleSize = 10;
-    int m_nShape = 0;  // PopulationShape, Uniform
-
-protected:
-    void DoDataExchange(CDataExchange& dx) override;
+    CCentDlg() : CSampleDlg(res::CentralDialog(), 10, 0, 1, 100) {}
 };
 
 }  // namespace dulm

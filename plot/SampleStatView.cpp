@@ -1,0 +1,206 @@
+#include "plot/SampleStatView.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/ViewConventions.h"
+#include "platform/Clock.h"
+#include "platform/Rand.h"
+
+namespace dulm {
+
+float CountAxisMax(long nSamples, int scaleLarge, int scaleMid, long midFrom) {
+    if (nSamples >= 10000) return static_cast<float>(scaleLarge * (nSamples / 1000));
+    if (nSamples >= midFrom) return static_cast<float>((nSamples / scaleMid) / 100);
+    return static_cast<float>(nSamples / 100);
+}
+
+float StandardNormalDensity(float x) { return std::exp(-(x * x) / 2.0f) / kRootTwoPi; }
+
+SampleText::SampleText(const char* opening) { Append("%s", opening); }
+
+void SampleText::AddValue(float x) { Append("%+5.2f", x); }
+
+void SampleText::Append(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    const int written = std::vsnprintf(m_text + m_length, sizeof m_text - size_t(m_length), format, args);
+    va_end(args);
+    m_length = std::min(m_length + std::max(written, 0), int(sizeof m_text) - 1);
+}
+
+void SampleText::Replace(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    const int written = std::vsnprintf(m_text, sizeof m_text, format, args);
+    va_end(args);
+    m_length = std::min(std::max(written, 0), int(sizeof m_text) - 1);
+}
+
+DemoFlags CSampleStatView::Flags() {
+    const SampleRunFields doc = Fields();
+    return {doc.declined, doc.chosen};
+}
+
+bool CSampleStatView::ChooseParameters() {
+    const std::unique_ptr<CSampleDlg> dlg = MakeDialog();
+    if (dlg->DoModal() != IDOK) return false;
+    const SampleRunFields doc = Fields();
+    doc.samples = dlg->m_nSamples;
+    doc.sampleSize = dlg->m_nSampleSize;
+    doc.shape = dlg->m_nShape;
+    return true;
+}
+
+void CSampleStatView::OnKeyUp(unsigned nChar, unsigned /*nRepCnt*/, unsigned nFlags) {
+    m_pacing.OnKeyUp(nChar, nFlags);
+}
+
+void CSampleStatView::OnDraw(Dc& dc) {
+    if (!OpenPaint(dc)) return;
+    SampleRunFields doc = Fields();
+    PrepareRun(doc);
+    const auto font = SelectScaledFont(dc, *m_pFrame);
+    DrawPopulationPanel(*this, dc, m_sampler.Shape(), *m_pFrame);
+    m_fCountMax = CountAxisTop();
+    DrawLabels(dc);
+
+    m_tLeft = 40;
+    m_tRight = static_cast<std::int16_t>(W() - 20);
+    SetPlotRect(m_tLeft, 30, m_tRight, m_tBottom);
+    if (!doc.finished) {
+        m_fDone = Run(dc, doc);
+    } else {
+        RedrawStoredHistogram(dc, doc.bins);
+        m_fDone = doc.done;
+    }
+    if (m_fDone == kAbortValue) {
+        // Stopped by a help request: nothing is kept, and the next paint starts over.
+        s_bAbort = 0;
+        doc.bins.reset();
+        return;
+    }
+    const long binned = static_cast<long>(m_fDone);
+    if (binned < m_nSamples) CorrectEarlyEnd(dc, binned);
+    DrawReferenceCurves(dc);
+    doc.finished = 1;
+}
+
+// The same seed for every paint started in the same second: only 256 seeds exist.
+void CSampleStatView::PrepareRun(const SampleRunFields& doc) {
+    m_n = static_cast<std::int16_t>(doc.sampleSize);
+    m_fN = static_cast<float>(m_n);
+    m_nSamples = doc.samples;
+    srand(static_cast<unsigned>((time(nullptr) & 0xFF) * 255));
+    m_pacing.s_delay = SamplePacing::kStartDelay;
+    m_textLineY = H() - 30;
+    m_tBottom = static_cast<std::int16_t>(H() - 70);
+    m_sampler.Start(ShapeFromIndex(doc.shape));
+    PrepareStatistic();
+}
+
+float CSampleStatView::Run(Dc& dc, SampleRunFields& doc) {
+    m_textCentreSum = m_tLeft + m_tRight;
+    m_pacing.s_bStep = 0;
+    const XRange range = Range();
+    float done = 0.0f;
+    HistogramBins bins =
+        AnimateHistogram(dc, W(), H(), range.min, range.max, 0.0f, m_fCountMax, static_cast<std::int32_t>(m_nSamples),
+                         [&] { return SampleStatistic(dc); }, done);
+    if (!bins) {
+        doc.finished = 1;
+        std::abort();  // memory exhausted: the program ends, as the framework's abort routine did
+    }
+    doc.bins = std::move(bins);
+    doc.done = done;
+    return done;
+}
+
+void CSampleStatView::CorrectEarlyEnd(Dc& dc, long binned) {
+    dc.SetTextColor(kGrey);
+    DrawSampleCountLine(dc, m_nSamples);
+    dc.SetTextColor(kBlack);
+    DrawSampleCountLine(dc, binned);
+}
+
+void CSampleStatView::DrawNumber(Dc& dc, int x, int y, const char* format, double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    dc.TextOut(x, y, text);
+}
+
+void CSampleStatView::DrawLabelBlock(Dc& dc, const char* title, const char* axisFormat, float axisTop) const {
+    dc.TextOut(0, 0, title);
+    DrawNumber(dc, 0, 25, axisFormat, axisTop);
+    DrawSampleCountLine(dc, m_nSamples);
+    char text[64];
+    std::snprintf(text, sizeof text, "sample size=%hd", m_n);
+    dc.TextOut(16, 110, text);
+    DrawNumber(dc, 0, (m_tBottom + 30 - 10) / 2, axisFormat, axisTop * 0.5f);
+    DrawNumber(dc, 0, m_tBottom - 5, "%3.0f", 0.0);
+}
+
+void CSampleStatView::DrawAxisTopAndMiddle(Dc& dc, const char* format, float top) const {
+    DrawNumber(dc, 0, 25, format, top);
+    DrawNumber(dc, 0, (m_tBottom + 30 - 10) / 2, format, top * 0.5f);
+}
+
+void CSampleStatView::DrawSampleCountLine(Dc& dc, long count) const {
+    char text[64];
+    std::snprintf(text, sizeof text, "# of samples=%ld", count);
+    dc.TextOut(16, 70, text);
+}
+
+void CSampleStatView::DrawEvenXLabels(Dc& dc, const float* values, int divisions) const {
+    const int left = 0;
+    const int right = W() - 16;
+    const int y = m_tBottom + 12;
+    const auto D = static_cast<std::int16_t>(right - left - 64);
+    DrawNumber(dc, 32, y, "%4.1f", values[0]);
+    for (int k = 1; k < divisions; ++k) {
+        const int x = k * 2 == divisions ? (right + left + 1) / 2 - 4 : (k * D + divisions / 2) / divisions + 28;
+        DrawNumber(dc, static_cast<std::int16_t>(x), y, "%5.2f", values[k]);
+    }
+    DrawNumber(dc, right - 32, y, "%4.1f", values[divisions]);
+}
+
+CSampleStatView::SampleSums CSampleStatView::DrawSample(SampleText* line) {
+    SampleSums s;
+    for (std::int16_t k = 0; k < m_n; ++k) {
+        const auto x = static_cast<float>(m_sampler.Sample());
+        s.sum += x;
+        s.sumSq += x * x;
+        if (line) line->AddValue(x);
+    }
+    return s;
+}
+
+float CSampleStatView::Present(Dc& dc, const SampleText& line, float value) {
+    PresentSample(dc, line.Text(), m_pacing);
+    return s_bAbort ? kAbortValue : value;
+}
+
+void CSampleStatView::PrepareCurveBins(int columnCap) {
+    const XRange range = Range();
+    const auto columns = static_cast<float>(std::min(m_tRight - m_tLeft, columnCap));
+    m_fHalfWidth = ((range.max - range.min) / columns) * 0.5f;
+    m_fStep = m_fHalfWidth * 0.2f;
+}
+
+void CSampleStatView::PlotExpected(Dc& dc, Colour colour, std::function<double(float)> density, float scale) {
+    m_curve = std::move(density);
+    m_fCurveScale = scale;
+    const XRange range = Range();
+    PlotCurve(dc, colour, W(), H(), range.min, range.max, 0.0f, m_fCountMax,
+              [this](float x) { return ExpectedCount(x); }, false);
+}
+
+double CSampleStatView::ExpectedCount(float x) const {
+    if (!m_curve) return 0.0;
+    return m_fCurveScale * IntegrateMidpoint(x - m_fHalfWidth, x + m_fHalfWidth, m_fStep, m_curve);
+}
+
+}  // namespace dulm

@@ -1,0 +1,162 @@
+// The behaviour Student's t, Sample Variance and Zentral Limit share, run against each of them:
+// binning, early ends, step mode, help, repaints, the start instruction and closing windows.
+#include <chrono>
+#include <future>
+#include <thread>
+
+#include "res/Resources.h"
+#include "tests/demos/SampleStatTesting.h"
+
+namespace dulm::testing {
+namespace {
+
+struct Demo {
+    const char* name;
+    unsigned id;
+    // A run of these that ends by its count, no column passing the top.
+    const char* samples;
+    const char* size;
+    int shape;
+    float xmin, xmax;
+};
+
+void PrintTo(const Demo& d, std::ostream* os) { *os << d.name; }
+
+class SampleStatDesign : public ::testing::TestWithParam<Demo> {
+protected:
+    // Parameters of a run that ends by its count; delay 0 from the run's first sample on.
+    void StartWithoutPauses(Scenario& s, const char* samples = nullptr, std::int64_t zeroAt = 1) {
+        s.User().QueueDialog(Parameters(samples ? samples : GetParam().samples, GetParam().size, GetParam().shape));
+        s.KeyAt(zeroAt, DigitKey(0));
+    }
+};
+
+TEST_P(SampleStatDesign, FinishedRunBinsEveryScoreItShowsAndDrawsTheCurveOverTheBars) {
+    Scenario s(GetParam().id);
+    StartWithoutPauses(s);
+    ASSERT_EQ(s.RunToQuiescence(), Activity::Quiescent);
+    const RunOutcome out = Outcome(s);
+    EXPECT_EQ(out.finished, 1);
+    const std::string requested = GetParam().samples;
+    EXPECT_EQ(out.done, std::stof(requested));
+    EXPECT_EQ(SumOfCounts(*out.bins), out.done);
+    EXPECT_TRUE(DrewAt(s, "# of samples=" + requested, 16, 70, kBlack));
+    EXPECT_FALSE(DrewAt(s, "# of samples=" + requested, 16, 70, kGrey));
+    EXPECT_GT(CountPixels(s, kLightGrey), 300);
+    EXPECT_TRUE(DrewAt(s, kStartInstruction, 100, 100, kGrey));
+}
+
+TEST_P(SampleStatDesign, EscWhileBarsGrowEndsTheRunWithTheCurveScaledToTheScoresBinned) {
+    Scenario s(GetParam().id);
+    StartWithoutPauses(s, "50000");
+    s.KeyUpAt(2600, *KeyByName("esc"));
+    ASSERT_EQ(s.RunToQuiescence(), Activity::Quiescent);
+    const RunOutcome out = Outcome(s);
+    EXPECT_EQ(out.finished, 1);
+    ExpectCorrectedCount(s, 50000);
+    EXPECT_EQ(SumOfCounts(*out.bins), double(out.done));
+    // Each curve is normalised on the axis (the normal one of Zentral Limit up to its 0.27% beyond 3).
+    EXPECT_NEAR(ExpectedTotal(s, GetParam().xmin, GetParam().xmax), out.done, out.done * 0.01);
+}
+
+TEST_P(SampleStatDesign, RepaintOfAFinishedRunRedrawsTheSamePictureWithoutSampling) {
+    Scenario s(GetParam().id);
+    StartWithoutPauses(s, "50000");
+    s.KeyUpAt(2700, *KeyByName("esc"));
+    s.RunToQuiescence();
+    const QImage finished = s.Image();
+    const float done = Outcome(s).done;
+    s.PaintAt(s.NowMs() + 5000);  // another second: another seed, which must not matter
+    s.RunToQuiescence();
+    EXPECT_TRUE(s.Image() == finished);
+    EXPECT_EQ(Outcome(s).done, done);
+}
+
+TEST_P(SampleStatDesign, PauseKeyStepsOneSamplePerKeyPressUntilAnotherKey) {
+    Scenario s(GetParam().id);
+    s.User().QueueDialog(Parameters("1000", "2", 0));
+    s.KeyAt(10, *KeyByName("pause"));
+    EXPECT_EQ(s.RunUntil(100000), Activity::Quiescent);  // the second sample waits for a key
+    EXPECT_EQ(SampleLines(s, kBlack).size(), 2u);
+    s.KeyAt(s.NowMs() + 10, *KeyByName("pause"));  // one more sample, still stepping
+    EXPECT_EQ(s.RunUntil(200000), Activity::Quiescent);
+    EXPECT_EQ(SampleLines(s, kBlack).size(), 3u);
+    s.KeyAt(s.NowMs() + 10, *KeyByName("space"));  // back to 2500 ms pauses
+    const std::int64_t pressed = s.NowMs() + 10;
+    EXPECT_EQ(s.RunUntil(pressed + 2400), Activity::Horizon);
+    EXPECT_EQ(SampleLines(s, kBlack).size(), 4u);
+    s.RunUntil(pressed + 2600);
+    EXPECT_EQ(SampleLines(s, kBlack).size(), 5u);
+    EXPECT_EQ(SampleLines(s, kGrey).size(), 4u);  // every line but the one showing was erased
+}
+
+TEST_P(SampleStatDesign, HelpDuringAPausedRunAbortsItAndTheNextPaintStartsOver) {
+    Scenario s(GetParam().id);
+    s.User().QueueDialog(Parameters("1000", "2", 0));
+    s.HelpAt(3000);
+    ASSERT_EQ(s.RunUntil(60000), Activity::Quiescent);
+    EXPECT_EQ(s.User().HelpContexts(), std::vector<unsigned>{0x20000 + GetParam().id});
+    EXPECT_EQ(Outcome(s).finished, 0);
+    EXPECT_FALSE(*Outcome(s).bins);
+    EXPECT_EQ(Outcome(s).chosen, 1);
+
+    s.PaintAt(s.NowMs() + 10);  // the help window closes
+    s.KeyAt(s.NowMs() + 20, DigitKey(0));
+    ASSERT_EQ(s.RunToQuiescence(), Activity::Quiescent);
+    EXPECT_EQ(Outcome(s).finished, 1);
+    EXPECT_GT(Outcome(s).done, 0.0f);
+    EXPECT_EQ(s.User().DialogsShown().size(), 1u);
+}
+
+TEST_P(SampleStatDesign, CancelShowsTheInstructionAndStartDemoOpensTheDialog) {
+    Scenario s(GetParam().id);
+    s.User().QueueDialog(DialogAnswer{true, {}});
+    s.RunToQuiescence();
+    EXPECT_TRUE(DrewAt(s, kStartInstruction, 100, 100, kBlack));
+    EXPECT_TRUE(s.Host().QueryCommand(res::ID_START_DEMO).enabled);
+
+    s.CommandAt(s.NowMs() + 10, res::ID_START_DEMO);
+    StartWithoutPauses(s, nullptr, s.NowMs() + 20);
+    s.RunToQuiescence();
+    EXPECT_FALSE(s.Host().QueryCommand(res::ID_START_DEMO).enabled);
+    EXPECT_EQ(Outcome(s).finished, 1);
+    EXPECT_EQ(s.User().DialogsShown().size(), 2u);
+}
+
+TEST_P(SampleStatDesign, ClosingDuringATimedPauseEndsTheRun) {
+    Scenario s(GetParam().id);
+    s.User().QueueDialog(Parameters("1000", "2", 0));
+    ASSERT_EQ(s.RunUntil(5000), Activity::Horizon);
+    s.Close();
+    EXPECT_EQ(s.Host().Queue().WaitUntilResting(), Activity::Ended);
+}
+
+TEST_P(SampleStatDesign, ClosingDuringAStepModeWaitEndsTheRun) {
+    Scenario s(GetParam().id);
+    s.User().QueueDialog(Parameters("1000", "2", 0));
+    s.KeyAt(10, *KeyByName("pause"));
+    ASSERT_EQ(s.RunUntil(100000), Activity::Quiescent);
+    s.Close();
+    EXPECT_EQ(s.Host().Queue().WaitUntilResting(), Activity::Ended);
+}
+
+TEST_P(SampleStatDesign, ClosingDuringARunWithoutPausesEndsIt) {
+    Scenario s(GetParam().id);
+    s.User().QueueDialog(Parameters("50000", "50", 3));
+    s.KeyAt(1, DigitKey(0));
+    auto run = std::async(std::launch::async, [&] { return s.RunToQuiescence(); });
+    // Wait until bars grow, then close in the middle of the run.
+    while (!s.Host().GetCanvas() || s.Pixel(GetParam().id == res::IDR_VARIANCE ? 275 : 510, 629) != kBlack)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    s.Close();
+    EXPECT_EQ(run.get(), Activity::Ended);
+}
+
+INSTANTIATE_TEST_SUITE_P(Demos, SampleStatDesign,
+                         ::testing::Values(Demo{"StudentT", res::IDR_STUDENTT, "4999", "30", 3, -5.0f, 5.0f},
+                                           Demo{"Variance", res::IDR_VARIANCE, "1000", "10", 3, 0.0f, 4.0f},
+                                           Demo{"Zentral", res::IDR_ZENTRAL, "1000", "10", 0, -3.0f, 3.0f}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace dulm::testing
