@@ -40,18 +40,20 @@ void SampleText::Replace(const char* format, ...) {
     m_length = std::min(std::max(written, 0), int(sizeof m_text) - 1);
 }
 
+CSampleStatDoc& CSampleStatView::Doc() const { return dynamic_cast<CSampleStatDoc&>(*GetDocument()); }
+
 DemoFlags CSampleStatView::Flags() {
-    const SampleRunFields doc = Fields();
-    return {doc.declined, doc.chosen};
+    CSampleStatDoc& doc = Doc();
+    return {doc.m_bDeclined, doc.m_bChosen};
 }
 
 bool CSampleStatView::ChooseParameters() {
     const std::unique_ptr<CSampleDlg> dlg = MakeDialog();
     if (dlg->DoModal() != IDOK) return false;
-    const SampleRunFields doc = Fields();
-    doc.samples = dlg->m_nSamples;
-    doc.sampleSize = dlg->m_nSampleSize;
-    doc.shape = dlg->m_nShape;
+    CSampleStatDoc& doc = Doc();
+    doc.m_nSamples = dlg->m_nSamples;
+    doc.m_nSampleSize = dlg->m_nSampleSize;
+    doc.m_nShape = dlg->m_nShape;
     return true;
 }
 
@@ -61,7 +63,7 @@ void CSampleStatView::OnKeyUp(unsigned nChar, unsigned /*nRepCnt*/, unsigned nFl
 
 void CSampleStatView::OnDraw(Dc& dc) {
     if (!OpenPaint(dc)) return;
-    SampleRunFields doc = Fields();
+    CSampleStatDoc& doc = Doc();
     PrepareRun(doc);
     const auto font = SelectScaledFont(dc, *m_pFrame);
     DrawPopulationPanel(*this, dc, m_sampler.Shape(), *m_pFrame);
@@ -71,38 +73,38 @@ void CSampleStatView::OnDraw(Dc& dc) {
     m_tLeft = 40;
     m_tRight = static_cast<std::int16_t>(W() - 20);
     SetPlotRect(m_tLeft, 30, m_tRight, m_tBottom);
-    if (!doc.finished) {
+    if (!doc.m_bFinished) {
         m_fDone = Run(dc, doc);
     } else {
-        RedrawStoredHistogram(dc, doc.bins);
-        m_fDone = doc.done;
+        RedrawStoredHistogram(dc, doc.m_pBins);
+        m_fDone = doc.m_fDone;
     }
     if (m_fDone == kAbortValue) {
         // Stopped by a help request: nothing is kept, and the next paint starts over.
         s_bAbort = 0;
-        doc.bins.reset();
+        doc.m_pBins.reset();
         return;
     }
     const long binned = static_cast<long>(m_fDone);
     if (binned < m_nSamples) CorrectEarlyEnd(dc, binned);
     DrawReferenceCurves(dc);
-    doc.finished = 1;
+    doc.m_bFinished = 1;
 }
 
 // The same seed for every paint started in the same second: only 256 seeds exist.
-void CSampleStatView::PrepareRun(const SampleRunFields& doc) {
-    m_n = static_cast<std::int16_t>(doc.sampleSize);
+void CSampleStatView::PrepareRun(const CSampleStatDoc& doc) {
+    m_n = static_cast<std::int16_t>(doc.m_nSampleSize);
     m_fN = static_cast<float>(m_n);
-    m_nSamples = doc.samples;
+    m_nSamples = doc.m_nSamples;
     srand(static_cast<unsigned>((time(nullptr) & 0xFF) * 255));
     m_pacing.s_delay = SamplePacing::kStartDelay;
     m_textLineY = H() - 30;
     m_tBottom = static_cast<std::int16_t>(H() - 70);
-    m_sampler.Start(ShapeFromIndex(doc.shape));
+    m_sampler.Start(ShapeFromIndex(doc.m_nShape));
     PrepareStatistic();
 }
 
-float CSampleStatView::Run(Dc& dc, SampleRunFields& doc) {
+float CSampleStatView::Run(Dc& dc, CSampleStatDoc& doc) {
     m_textCentreSum = m_tLeft + m_tRight;
     m_pacing.s_bStep = 0;
     const XRange range = Range();
@@ -111,11 +113,11 @@ float CSampleStatView::Run(Dc& dc, SampleRunFields& doc) {
         AnimateHistogram(dc, W(), H(), range.min, range.max, 0.0f, m_fCountMax, static_cast<std::int32_t>(m_nSamples),
                          [&] { return SampleStatistic(dc); }, done);
     if (!bins) {
-        doc.finished = 1;
+        doc.m_bFinished = 1;
         std::abort();  // memory exhausted: the program ends, as the framework's abort routine did
     }
-    doc.bins = std::move(bins);
-    doc.done = done;
+    doc.m_pBins = std::move(bins);
+    doc.m_fDone = done;
     return done;
 }
 

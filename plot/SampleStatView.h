@@ -10,6 +10,7 @@
 
 #include "plot/Population.h"
 #include "plot/SampleDlg.h"
+#include "plot/SampleStatDoc.h"
 #include "plot/SamplingView.h"
 
 namespace dulm {
@@ -38,18 +39,6 @@ private:
     int m_length = 0;
 };
 
-// The document fields a run reads and writes, wherever the document keeps them.
-struct SampleRunFields {
-    int& declined;
-    int& chosen;
-    int& finished;
-    long& samples;    // N
-    int& sampleSize;  // n
-    int& shape;       // PopulationShape
-    float& done;      // statistics binned by the finished run
-    HistogramBins& bins;
-};
-
 class CSampleStatView : public CSamplingView {
 public:
     // The whole paint: panel, labels, then the run or the redraw of the finished run, the
@@ -70,7 +59,6 @@ protected:
         float sumSq = 0.0f;
     };
 
-    virtual SampleRunFields Fields() = 0;
     virtual std::unique_ptr<CSampleDlg> MakeDialog() const = 0;
     // The demonstration's own run parameters, after n, N, the seed, the delay and the sampler.
     virtual void PrepareStatistic() {}
@@ -119,8 +107,9 @@ protected:
 private:
     DemoFlags Flags() final;
     bool ChooseParameters() final;
-    void PrepareRun(const SampleRunFields& doc);
-    float Run(Dc& dc, SampleRunFields& doc);
+    CSampleStatDoc& Doc() const;
+    void PrepareRun(const CSampleStatDoc& doc);
+    float Run(Dc& dc, CSampleStatDoc& doc);
 
     std::function<double(float)> m_curve;
     float m_fCurveScale = 0.0f;

@@ -26,11 +26,6 @@ float CentralCountMax(long nSamples, int scaleLarge, int scaleMid) {
 
 CCentDoc& CCentView::Doc() const { return static_cast<CCentDoc&>(*GetDocument()); }
 
-SampleRunFields CCentView::Fields() {
-    CCentDoc& d = Doc();
-    return {d.m_bDeclined, d.m_bChosen, d.m_bFinished, d.m_nSamples, d.m_nSampleSize, d.m_nShape, d.m_fDone, d.m_pBins};
-}
-
 std::unique_ptr<CSampleDlg> CCentView::MakeDialog() const { return std::make_unique<CCentDlg>(); }
 
 // The standard error is the document's once the run has finished.

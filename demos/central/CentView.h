@@ -23,7 +23,6 @@ public:
     float SampleMean(Dc& dc);
 
 protected:
-    SampleRunFields Fields() override;
     std::unique_ptr<CSampleDlg> MakeDialog() const override;
     void PrepareStatistic() override;
     float CountAxisTop() const override;

@@ -24,11 +24,6 @@ float TKernel(float x, double df, double exponent) {
 
 CStutDoc& CStutView::Doc() const { return static_cast<CStutDoc&>(*GetDocument()); }
 
-SampleRunFields CStutView::Fields() {
-    CStutDoc& d = Doc();
-    return {d.m_bDeclined, d.m_bChosen, d.m_bFinished, d.m_nSamples, d.m_nSampleSize, d.m_nShape, d.m_fDone, d.m_pBins};
-}
-
 std::unique_ptr<CSampleDlg> CStutView::MakeDialog() const { return std::make_unique<CStutDlg>(); }
 
 void CStutView::PrepareStatistic() {

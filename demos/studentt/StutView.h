@@ -27,7 +27,6 @@ public:
     float SampleTScore(Dc& dc);
 
 protected:
-    SampleRunFields Fields() override;
     std::unique_ptr<CSampleDlg> MakeDialog() const override;
     void PrepareStatistic() override;
     float CountAxisTop() const override;

@@ -25,11 +25,6 @@ float ChiSquareKernel(float x, double a, double c) {
 
 CVariDoc& CVariView::Doc() const { return static_cast<CVariDoc&>(*GetDocument()); }
 
-SampleRunFields CVariView::Fields() {
-    CVariDoc& d = Doc();
-    return {d.m_bDeclined, d.m_bChosen, d.m_bFinished, d.m_nSamples, d.m_nSampleSize, d.m_nShape, d.m_fDone, d.m_pBins};
-}
-
 std::unique_ptr<CSampleDlg> CVariView::MakeDialog() const { return std::make_unique<CVariDlg>(); }
 
 void CVariView::PrepareStatistic() {

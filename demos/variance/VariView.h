@@ -25,7 +25,6 @@ public:
     float SampleVariance(Dc& dc);
 
 protected:
-    SampleRunFields Fields() override;
     std::unique_ptr<CSampleDlg> MakeDialog() const override;
     void PrepareStatistic() override;
     float CountAxisTop() const override;

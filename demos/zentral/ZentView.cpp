@@ -20,11 +20,6 @@ float ZScore(float sum, std::int16_t n, float mu, float se) {
 
 CZentDoc& CZentView::Doc() const { return static_cast<CZentDoc&>(*GetDocument()); }
 
-SampleRunFields CZentView::Fields() {
-    CZentDoc& d = Doc();
-    return {d.m_bDeclined, d.m_bChosen, d.m_bFinished, d.m_nSamples, d.m_nSampleSize, d.m_nShape, d.m_fDone, d.m_pBins};
-}
-
 std::unique_ptr<CSampleDlg> CZentView::MakeDialog() const { return std::make_unique<CZentDlg>(); }
 
 void CZentView::PrepareStatistic() {

@@ -26,7 +26,6 @@ public:
     float SampleZScore(Dc& dc);
 
 protected:
-    SampleRunFields Fields() override;
     std::unique_ptr<CSampleDlg> MakeDialog() const override;
     void PrepareStatistic() override;
     float CountAxisTop() const override;

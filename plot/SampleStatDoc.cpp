@@ -1,14 +1,14 @@
-#include "demos/zentral/ZentDoc.h"
+#include "plot/SampleStatDoc.h"
 
 namespace dulm {
 
-bool CZentDoc::OnNewDocument() {
+bool CSampleStatDoc::OnNewDocument() {
     if (!CDocument::OnNewDocument()) return false;
     m_bDeclined = 0;
     m_bChosen = 0;
     m_bFinished = 0;
-    m_nScaleLarge = 4;
-    m_nScaleMid = 2;
+    m_nScaleLarge = m_nDefaultScaleLarge;
+    m_nScaleMid = m_nDefaultScaleMid;
     m_pBins.reset();
     return true;
 }
