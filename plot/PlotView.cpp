@@ -150,4 +150,12 @@ void CPlotView::RedrawStretchedHistogram(Dc& dc, const HistogramBins& bins) {
     }
 }
 
+HistogramBins RequireBins(HistogramBins bins, int& finished) {
+    if (!bins) {
+        finished = 1;
+        std::abort();
+    }
+    return bins;
+}
+
 }  // namespace dulm

@@ -49,6 +49,10 @@ private:
     std::int16_t m_frameHeight = 0;
 };
 
+// A run's bins; when memory was exhausted the document is marked finished and the program ends,
+// as the framework's abort routine ended it.
+HistogramBins RequireBins(HistogramBins bins, int& finished);
+
 using CurveFn = FunctionRef<double(float)>;
 using SampleFn = FunctionRef<float()>;
 

@@ -109,14 +109,10 @@ float CSampleStatView::Run(Dc& dc, CSampleStatDoc& doc) {
     m_pacing.s_bStep = 0;
     const XRange range = Range();
     float done = 0.0f;
-    HistogramBins bins =
-        AnimateHistogram(dc, W(), H(), range.min, range.max, 0.0f, m_fCountMax, static_cast<std::int32_t>(m_nSamples),
-                         [&] { return SampleStatistic(dc); }, done);
-    if (!bins) {
-        doc.m_bFinished = 1;
-        std::abort();  // memory exhausted: the program ends, as the framework's abort routine did
-    }
-    doc.m_pBins = std::move(bins);
+    doc.m_pBins = RequireBins(AnimateHistogram(dc, W(), H(), range.min, range.max, 0.0f, m_fCountMax,
+                                               static_cast<std::int32_t>(m_nSamples),
+                                               [&] { return SampleStatistic(dc); }, done),
+                              doc.m_bFinished);
     doc.m_fDone = done;
     return done;
 }

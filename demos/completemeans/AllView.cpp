@@ -154,13 +154,10 @@ void CAllView::DrawLabels(Dc& dc, float ymax) {
 
 float CAllView::RunSamples(Dc& dc, CAllDoc& doc, float ymax) {
     float done = 0.0f;
-    HistogramBins bins = AnimateHistogram(dc, 1024, 768, 1.0f, m_fN, 0.0f, ymax, static_cast<std::int32_t>(m_count),
-                                          [&] { return NextCompleteSample(dc); }, done);
-    if (!bins) {
-        doc.m_bFinished = 1;
-        std::abort();  // memory exhausted: the program ends, as the framework's abort routine did
-    }
-    doc.m_pBins = std::move(bins);
+    doc.m_pBins = RequireBins(AnimateHistogram(dc, 1024, 768, 1.0f, m_fN, 0.0f, ymax,
+                                               static_cast<std::int32_t>(m_count),
+                                               [&] { return NextCompleteSample(dc); }, done),
+                              doc.m_bFinished);
     doc.m_fDone = done;
     return done;
 }
