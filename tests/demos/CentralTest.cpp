@@ -6,31 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include "demos/central/CentView.h"
-#include "harness/Scenario.h"
 #include "res/Resources.h"
+#include "tests/demos/SampleStatTesting.h"
 
-namespace dulm {
+namespace dulm::testing {
 namespace {
-
-constexpr int kLineY = 700 - 30;  // the per-sample line of a 1000 x 700 canvas
-
-DialogAnswer Parameters(const std::string& samples, const std::string& size, int shape) {
-    return DialogAnswer{false, {{1002, samples}, {1001, size}, {1003, std::to_string(shape)}}};
-}
-
-std::vector<TextRecord> SampleLines(const Scenario& s, Colour colour) {
-    std::vector<TextRecord> lines;
-    for (const TextRecord& r : s.TextLog())
-        if (r.y == kLineY && r.colour == colour) lines.push_back(r);
-    return lines;
-}
-
-bool DrewAt(const Scenario& s, const std::string& text, int x, int y, Colour colour) {
-    for (const TextRecord& r : s.TextLog())
-        if (r.text == text && r.x == x && r.y == y && r.colour == colour) return true;
-    return false;
-}
 
 TEST(CentralCountAxis, MaximaForTheDefaultScales) {
     EXPECT_EQ(CentralCountMax(1000, 4, 2), 10.0f);
@@ -146,42 +126,6 @@ TEST(Central, DigitKeysSetThePauseFromTheMainRowAndTheKeypad) {
     EXPECT_EQ(SampleLines(s, kBlack).size(), 12u);
 }
 
-TEST(Central, PauseKeyStepsOneSamplePerKeyPressUntilAnotherKey) {
-    Scenario s(res::IDR_CENTRAL);
-    s.User().QueueDialog(Parameters("1000", "2", 0));
-    s.KeyAt(10, *KeyByName("pause"));
-    EXPECT_EQ(s.RunUntil(100000), Activity::Quiescent);  // the second sample waits for a key
-    EXPECT_EQ(SampleLines(s, kBlack).size(), 2u);
-    s.KeyAt(s.NowMs() + 10, *KeyByName("pause"));  // one more sample, still stepping
-    EXPECT_EQ(s.RunUntil(200000), Activity::Quiescent);
-    EXPECT_EQ(SampleLines(s, kBlack).size(), 3u);
-    s.KeyAt(s.NowMs() + 10, *KeyByName("space"));  // back to 2500 ms pauses
-    const std::int64_t pressed = s.NowMs() + 10;
-    EXPECT_EQ(s.RunUntil(pressed + 2400), Activity::Horizon);
-    EXPECT_EQ(SampleLines(s, kBlack).size(), 4u);
-    s.RunUntil(pressed + 2600);
-    EXPECT_EQ(SampleLines(s, kBlack).size(), 5u);
-}
-
-// The count line was corrected: N erased in grey, the means binned drawn in black.
-void ExpectCorrectedCount(const Scenario& s, long requested) {
-    const float done = s.Document<CCentDoc>().m_fDone;
-    ASSERT_GT(done, 0.0f);
-    ASSERT_LT(done, float(requested));
-    EXPECT_TRUE(DrewAt(s, "# of samples=" + std::to_string(requested), 16, 70, kGrey));
-    EXPECT_TRUE(DrewAt(s, "# of samples=" + std::to_string(long(done)), 16, 70, kBlack));
-}
-
-TEST(Central, EscWhileBarsGrowEndsTheRunAndCorrectsTheCount) {
-    Scenario s(res::IDR_CENTRAL);
-    s.User().QueueDialog(Parameters("50000", "5", 0));
-    s.KeyAt(1, DigitKey(0));
-    s.KeyUpAt(2600, *KeyByName("esc"));  // 100 ms into the run without pauses
-    ASSERT_EQ(s.RunToQuiescence(), Activity::Quiescent);
-    EXPECT_EQ(s.Document<CCentDoc>().m_bFinished, 1);
-    ExpectCorrectedCount(s, 50000);
-}
-
 TEST(Central, ColumnPassingTheTopEndsTheRunEarly) {
     // One V-shaped value per sample piles up at the edges beyond the 40 of the count axis.
     Scenario s(res::IDR_CENTRAL);
@@ -189,59 +133,6 @@ TEST(Central, ColumnPassingTheTopEndsTheRunEarly) {
     s.KeyAt(1, DigitKey(0));
     ASSERT_EQ(s.RunToQuiescence(), Activity::Quiescent);
     ExpectCorrectedCount(s, 10000);
-}
-
-TEST(Central, RepaintOfAFinishedRunRedrawsTheSamePictureWithoutSampling) {
-    Scenario s(res::IDR_CENTRAL);
-    s.User().QueueDialog(Parameters("4000", "4", 2));
-    s.KeyAt(1, DigitKey(0));
-    s.KeyUpAt(2700, *KeyByName("esc"));  // an early end, so that the count line is corrected too
-    s.RunToQuiescence();
-    const QImage finished = s.Image();
-    const size_t texts = s.TextLog().size();
-    s.PaintAt(s.NowMs() + 5000);  // another second: another seed, which must not matter
-    s.RunToQuiescence();
-    EXPECT_GT(s.TextLog().size(), texts);
-    EXPECT_TRUE(s.Image() == finished);
-}
-
-TEST(Central, HelpDuringAPausedRunAbortsItAndTheNextPaintStartsOver) {
-    Scenario s(res::IDR_CENTRAL);
-    s.User().QueueDialog(Parameters("1000", "2", 0));
-    s.HelpAt(3000);
-    ASSERT_EQ(s.RunUntil(60000), Activity::Quiescent);
-    EXPECT_EQ(s.User().HelpContexts(), std::vector<unsigned>{0x20004});
-    {
-        const auto& doc = s.Document<CCentDoc>();
-        EXPECT_EQ(doc.m_bFinished, 0);
-        EXPECT_FALSE(doc.m_pBins);
-        EXPECT_EQ(doc.m_bChosen, 1);
-    }
-    EXPECT_EQ(SampleLines(s, kBlack).size(), 2u);  // the second sample's pause saw the request
-
-    s.PaintAt(s.NowMs() + 10);  // the help window closes
-    s.KeyAt(s.NowMs() + 20, DigitKey(0));
-    ASSERT_EQ(s.RunToQuiescence(), Activity::Quiescent);
-    EXPECT_EQ(s.Document<CCentDoc>().m_bFinished, 1);
-    EXPECT_EQ(s.Document<CCentDoc>().m_fDone, 1000.0f);
-    EXPECT_EQ(s.User().DialogsShown().size(), 1u);
-}
-
-TEST(Central, CancelShowsTheInstructionAndStartDemoOpensTheDialog) {
-    Scenario s(res::IDR_CENTRAL);
-    s.User().QueueDialog(DialogAnswer{true, {}});
-    s.RunToQuiescence();
-    EXPECT_TRUE(DrewAt(s, kStartInstruction, 100, 100, kBlack));
-    EXPECT_EQ(s.Document<CCentDoc>().m_bDeclined, 1);
-    EXPECT_TRUE(s.Host().QueryCommand(res::ID_START_DEMO).enabled);
-
-    s.User().QueueDialog(Parameters("1000", "1", 0));
-    s.CommandAt(s.NowMs() + 10, res::ID_START_DEMO);
-    s.KeyAt(s.NowMs() + 20, DigitKey(0));
-    s.RunToQuiescence();
-    EXPECT_FALSE(s.Host().QueryCommand(res::ID_START_DEMO).enabled);
-    EXPECT_EQ(s.Document<CCentDoc>().m_bFinished, 1);
-    EXPECT_EQ(s.User().DialogsShown().size(), 2u);
 }
 
 TEST(Central, DialogRefusesOutOfRangeEntries) {
@@ -253,26 +144,6 @@ TEST(Central, DialogRefusesOutOfRangeEntries) {
     EXPECT_EQ(s.User().Prompts(), (std::vector<std::string>{"Please enter an integer between 1000 and 50000.",
                                                             "Please enter an integer between 1 and 100."}));
     EXPECT_EQ(s.Document<CCentDoc>().m_nSampleSize, 100);
-}
-
-TEST(Central, ClosingDuringAPausedRunEndsIt) {
-    Scenario s(res::IDR_CENTRAL);
-    s.User().QueueDialog(Parameters("1000", "2", 0));
-    ASSERT_EQ(s.RunUntil(5000), Activity::Horizon);
-    s.Close();
-    EXPECT_EQ(s.Host().Queue().WaitUntilResting(), Activity::Ended);
-}
-
-TEST(Central, ClosingDuringARunWithoutPausesEndsIt) {
-    Scenario s(res::IDR_CENTRAL);
-    s.User().QueueDialog(Parameters("50000", "100", 3));
-    s.KeyAt(1, DigitKey(0));
-    auto run = std::async(std::launch::async, [&] { return s.RunToQuiescence(); });
-    // Wait until bars grow, then close in the middle of the run.
-    while (!s.Host().GetCanvas() || s.Pixel(510, 629) != kBlack)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    s.Close();
-    EXPECT_EQ(run.get(), Activity::Ended);
 }
 
 TEST(Central, TwoWindowsRunSideBySideWithoutSharingState) {
@@ -301,4 +172,4 @@ TEST(Central, TwoWindowsRunSideBySideWithoutSharingState) {
 }
 
 }  // namespace
-}  // namespace dulm
+}  // namespace dulm::testing

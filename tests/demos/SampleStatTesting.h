@@ -1,4 +1,4 @@
-// What the Student's t, Sample Variance and Zentral Limit tests share: dialog answers, the texts
+// What the tests of the sampling-statistic demonstrations share: dialog answers, the texts
 // drawn, and the outcome of a run whatever the document's layout.
 #pragma once
 
@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "demos/central/CentView.h"
 #include "demos/studentt/StutView.h"
 #include "demos/variance/VariView.h"
 #include "demos/zentral/ZentView.h"
@@ -41,7 +42,7 @@ inline int CountPixels(const Scenario& s, Colour colour) {
     return n;
 }
 
-// The fields every one of the three documents keeps, in whatever order.
+// What every sampling-statistic document keeps.
 struct RunOutcome {
     int finished = 0;
     int chosen = 0;
@@ -50,11 +51,8 @@ struct RunOutcome {
 };
 
 inline RunOutcome Outcome(const Scenario& s) {
-    const CDocument* doc = &s.Document<CDocument>();
-    if (const auto* d = dynamic_cast<const CStutDoc*>(doc)) return {d->m_bFinished, d->m_bChosen, d->m_fDone, &d->m_pBins};
-    if (const auto* d = dynamic_cast<const CVariDoc*>(doc)) return {d->m_bFinished, d->m_bChosen, d->m_fDone, &d->m_pBins};
-    const auto& z = dynamic_cast<const CZentDoc&>(*doc);
-    return {z.m_bFinished, z.m_bChosen, z.m_fDone, &z.m_pBins};
+    const auto& d = s.Document<CSampleStatDoc>();
+    return {d.m_bFinished, d.m_bChosen, d.m_fDone, &d.m_pBins};
 }
 
 inline double SumOfCounts(const HistogramBins& bins) {

@@ -1,4 +1,5 @@
-// The behaviour Student's t, Sample Variance and Zentral Limit share, run against each of them:
+// The behaviour Central Limit, Student's t, Sample Variance and Zentral Limit share, run against
+// each of them:
 // binning, early ends, step mode, help, repaints, the start instruction and closing windows.
 #include <chrono>
 #include <future>
@@ -153,7 +154,8 @@ TEST_P(SampleStatDesign, ClosingDuringARunWithoutPausesEndsIt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Demos, SampleStatDesign,
-                         ::testing::Values(Demo{"StudentT", res::IDR_STUDENTT, "4999", "30", 3, -5.0f, 5.0f},
+                         ::testing::Values(Demo{"Central", res::IDR_CENTRAL, "1000", "10", 0, -2.7386f, 2.7386f},
+                                           Demo{"StudentT", res::IDR_STUDENTT, "4999", "30", 3, -5.0f, 5.0f},
                                            Demo{"Variance", res::IDR_VARIANCE, "1000", "10", 3, 0.0f, 4.0f},
                                            Demo{"Zentral", res::IDR_ZENTRAL, "1000", "10", 0, -3.0f, 3.0f}),
                          [](const auto& info) { return std::string(info.param.name); });
