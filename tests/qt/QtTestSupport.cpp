@@ -61,7 +61,7 @@ void TimerLoopView::OnDraw(Dc& dc) {
     PaintGreyBackground(dc);
     looping = true;
     for (;;) {
-        SetTimer(1, 5);
+        SetTimer(1, 60'000);  // a close that waited for the timer would take a minute
         dulm::WaitMessage();
         for (MSG m; dulm::PeekMessage(m);) {
         }
