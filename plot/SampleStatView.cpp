@@ -124,12 +124,6 @@ void CSampleStatView::CorrectEarlyEnd(Dc& dc, long binned) {
     DrawSampleCountLine(dc, binned);
 }
 
-void CSampleStatView::DrawNumber(Dc& dc, int x, int y, const char* format, double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    dc.TextOut(x, y, text);
-}
-
 void CSampleStatView::DrawLabelBlock(Dc& dc, const char* title, const char* axisFormat, float axisTop) const {
     dc.TextOut(0, 0, title);
     DrawNumber(dc, 0, 25, axisFormat, axisTop);
@@ -183,22 +177,12 @@ float CSampleStatView::Present(Dc& dc, const SampleText& line, float value) {
 
 void CSampleStatView::PrepareCurveBins(int columnCap) {
     const XRange range = Range();
-    const auto columns = static_cast<float>(std::min(m_tRight - m_tLeft, columnCap));
-    m_fHalfWidth = ((range.max - range.min) / columns) * 0.5f;
-    m_fStep = m_fHalfWidth * 0.2f;
+    SetCurveColumns(range.max - range.min, static_cast<float>(std::min(m_tRight - m_tLeft, columnCap)));
 }
 
 void CSampleStatView::PlotExpected(Dc& dc, Colour colour, std::function<double(float)> density, float scale) {
-    m_curve = std::move(density);
-    m_fCurveScale = scale;
     const XRange range = Range();
-    PlotCurve(dc, colour, W(), H(), range.min, range.max, 0.0f, m_fCountMax,
-              [this](float x) { return ExpectedCount(x); }, false);
-}
-
-double CSampleStatView::ExpectedCount(float x) const {
-    if (!m_curve) return 0.0;
-    return m_fCurveScale * IntegrateMidpoint(x - m_fHalfWidth, x + m_fHalfWidth, m_fStep, m_curve);
+    PlotExpectedCounts(dc, colour, W(), H(), range.min, range.max, m_fCountMax, std::move(density), scale);
 }
 
 }  // namespace dulm

@@ -15,8 +15,6 @@
 
 namespace dulm {
 
-inline constexpr float kRootTwoPi = 2.50662827f;  // sqrt(2 pi) in single precision
-
 // The top of the count axis for N samples: scaleLarge per thousand from 10000 samples on,
 // (N / scaleMid) / 100 from midFrom on, N / 100 below; integer divisions.
 float CountAxisMax(long nSamples, int scaleLarge, int scaleMid, long midFrom);
@@ -46,9 +44,6 @@ public:
     void OnDraw(Dc& dc) final;
     void OnKeyUp(unsigned nChar, unsigned nRepCnt, unsigned nFlags) final;
 
-    // The number of statistics expected in the column centred at x, under the curve drawn last.
-    double ExpectedCount(float x) const;
-
 protected:
     struct XRange {
         float min;
@@ -72,7 +67,6 @@ protected:
     virtual void CorrectEarlyEnd(Dc& dc, long binned);
     virtual void DrawReferenceCurves(Dc& dc) = 0;
 
-    static void DrawNumber(Dc& dc, int x, int y, const char* format, double value);
     // Title, count-axis top and middle in axisFormat, "# of samples=", "sample size=" and the 0.
     void DrawLabelBlock(Dc& dc, const char* title, const char* axisFormat, float axisTop) const;
     // The top and the middle of the count axis, as the label block draws them.
@@ -90,7 +84,7 @@ protected:
 
     // Columns of the curves: half a column of the range and a fifth of that as integration step.
     void PrepareCurveBins(int columnCap);
-    // Dots of scale times the integral of density over each column.
+    // Dots of scale times the integral of density over each column, on the histogram's axes.
     void PlotExpected(Dc& dc, Colour colour, std::function<double(float)> density, float scale);
 
     SamplePacing m_pacing;
@@ -101,8 +95,6 @@ protected:
     float m_fCountMax = 0.0f;
     float m_fDone = 0.0f;  // the run's result
     std::int16_t m_tLeft = 0, m_tRight = 0, m_tBottom = 0;
-    float m_fHalfWidth = 0.0f;
-    float m_fStep = 0.0f;
 
 private:
     DemoFlags Flags() final;
@@ -110,9 +102,6 @@ private:
     CSampleStatDoc& Doc() const;
     void PrepareRun(const CSampleStatDoc& doc);
     float Run(Dc& dc, CSampleStatDoc& doc);
-
-    std::function<double(float)> m_curve;
-    float m_fCurveScale = 0.0f;
 };
 
 }  // namespace dulm

@@ -1,5 +1,8 @@
 #include "plot/SamplingView.h"
 
+#include <cmath>
+#include <cstdio>
+
 #include "app/ViewConventions.h"
 #include "platform/ViewHost.h"
 #include "res/Resources.h"
@@ -12,7 +15,37 @@ constexpr unsigned kPauseTimer = 1;
 
 }  // namespace
 
+std::function<double(float)> NormalDensityOfMeans(float mean, double twoVarN, float rootTwoPiSE) {
+    return [=](float t) {
+        const double d = t - mean;
+        return std::exp(-(d * d) / twoVarN) / rootTwoPiSE;
+    };
+}
+
 CSamplingView::CSamplingView() : m_pFrame(&AfxGetMainFrame()) {}
+
+void CSamplingView::DrawNumber(Dc& dc, int x, int y, const char* format, double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    dc.TextOut(x, y, text);
+}
+
+void CSamplingView::SetCurveColumns(float width, float columns) {
+    m_fHalfWidth = (width / columns) * 0.5f;
+    m_fStep = m_fHalfWidth * 0.2f;
+}
+
+void CSamplingView::PlotExpectedCounts(Dc& dc, Colour colour, std::int16_t nx, std::int16_t ny, float xmin,
+                                       float xmax, float ymax, std::function<double(float)> density, float scale) {
+    m_curve = std::move(density);
+    m_fCurveScale = scale;
+    PlotCurve(dc, colour, nx, ny, xmin, xmax, 0.0f, ymax, [this](float x) { return ExpectedCount(x); }, false);
+}
+
+double CSamplingView::ExpectedCount(float x) const {
+    if (!m_curve) return 0.0;
+    return m_fCurveScale * IntegrateMidpoint(x - m_fHalfWidth, x + m_fHalfWidth, m_fStep, m_curve);
+}
 
 void CSamplingView::OnInitialUpdate() {
     SetScaleToFitSize(m_pFrame->ReferenceCanvas());

@@ -4,6 +4,7 @@
 // run, the timed pause, and the per-sample line with its pause.
 #pragma once
 
+#include <functional>
 #include <string_view>
 
 #include "app/MainFrame.h"
@@ -12,6 +13,12 @@
 #include "plot/SamplePacing.h"
 
 namespace dulm {
+
+inline constexpr float kRootTwoPi = 2.50662827f;  // sqrt(2 pi) in single precision
+
+// The normal density of sample means: exp(-(t - mean)^2 / twoVarN) / rootTwoPiSE, where twoVarN
+// is twice the variance of the means and rootTwoPiSE is sqrt(2 pi) times their standard error.
+std::function<double(float)> NormalDensityOfMeans(float mean, double twoVarN, float rootTwoPiSE);
 
 inline constexpr const char* kStartInstruction = "Use 'Start Demo' on the Demo menu to start the demonstration.";
 
@@ -24,6 +31,8 @@ struct DemoFlags {
 class CSamplingView : public CPlotView {
 public:
     CSamplingView();
+    // The number of values expected in the column centred at x, under the curve plotted last.
+    double ExpectedCount(float x) const;
 
     // Maps the reference canvas onto the window; painting enabled, no abort pending.
     void OnInitialUpdate() override;
@@ -33,6 +42,18 @@ public:
     bool OnUpdateCommand(CCmdUI& cmdUI) override;
 
 protected:
+    static void DrawNumber(Dc& dc, int x, int y, const char* format, double value);
+
+    // Columns of the expected-count curve over a range this wide: half a column is integrated
+    // around each dot, in steps of a fifth of that.
+    void SetCurveColumns(float width, float columns);
+    // Dots of scale times the integral of density over the column around each x, on the plot
+    // frame whose height stands for 0 to ymax.
+    void PlotExpectedCounts(Dc& dc, Colour colour, std::int16_t nx, std::int16_t ny, float xmin, float xmax,
+                            float ymax, std::function<double(float)> density, float scale);
+    float m_fHalfWidth = 0.0f;
+    float m_fStep = 0.0f;
+
     virtual DemoFlags Flags() = 0;
     // Shows the parameter dialog; on "OK" copies the parameters into the document and returns true.
     virtual bool ChooseParameters() = 0;
@@ -66,6 +87,8 @@ protected:
 
 private:
     SampleLine m_sampleLine;
+    std::function<double(float)> m_curve;
+    float m_fCurveScale = 0.0f;
 };
 
 }  // namespace dulm

@@ -64,13 +64,8 @@ float CCentView::SampleMean(Dc& dc) {
 // steps, times the number of means drawn.
 void CCentView::DrawReferenceCurves(Dc& dc) {
     PrepareCurveBins(W() - 1);
-    m_fRootTwoPiSE = kRootTwoPi * Doc().m_fStdErr;
-    m_dTwoVarN = Doc().m_dTwoVarN;
-    const auto density = [this](float t) {
-        const double d = t - m_fMean;
-        return std::exp(-(d * d) / m_dTwoVarN) / m_fRootTwoPiSE;
-    };
-    PlotExpected(dc, kLightGrey, density, m_fDone);
+    PlotExpected(dc, kLightGrey, NormalDensityOfMeans(m_fMean, Doc().m_dTwoVarN, kRootTwoPi * Doc().m_fStdErr),
+                 m_fDone);
 }
 
 }  // namespace dulm

@@ -36,9 +36,6 @@ private:
 
     float m_fMean = 0.0f;  // the shape's mean
     MeanAxis m_axis{};
-    // The normal density of the means.
-    float m_fRootTwoPiSE = 0.0f;
-    double m_dTwoVarN = 1.0;
 };
 
 }  // namespace dulm

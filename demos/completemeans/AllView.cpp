@@ -12,14 +12,7 @@ namespace dulm {
 
 namespace {
 
-constexpr float kRootTwoPi = 2.50662827f;
 constexpr unsigned kSpeedStepMs = 500;
-
-void Format(Dc& dc, int x, int y, const char* format, double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    dc.TextOut(x, y, text);
-}
 
 void Number(Dc& dc, int x, int y, int value) {
     char text[16];
@@ -135,21 +128,21 @@ void CAllView::DrawLabels(Dc& dc, float ymax) {
     m_py0 = 40;
     m_py1 = static_cast<std::int16_t>(H() - 3 * m_ch - 1);
     dc.TextOut(m_px0, 0, "COMPLETE MEANS DISTRIBUTION");
-    Format(dc, m_px0, m_py0, "%.0f", ymax);
+    DrawNumber(dc, m_px0, m_py0, "%.0f", ymax);
     char text[64];
     std::snprintf(text, sizeof text, "# of samples=%ld", m_count);
     dc.TextOut(m_px0 + 2 * m_cw, m_py0 + m_ch, text);
     std::snprintf(text, sizeof text, "sample size=%hd", m_n);
     dc.TextOut(m_px0 + 2 * m_cw, m_py0 + 2 * m_ch, text);
-    Format(dc, m_px0, (m_py1 + m_py0 - m_ch) / 2, "%.0f", ymax * 0.5f);
-    Format(dc, m_px0, m_py1 - m_ch / 2, "%3.0f", 0.0);
+    DrawNumber(dc, m_px0, (m_py1 + m_py0 - m_ch) / 2, "%.0f", ymax * 0.5f);
+    DrawNumber(dc, m_px0, m_py1 - m_ch / 2, "%3.0f", 0.0);
 
     m_px0 = static_cast<std::int16_t>(m_px0 + 2 * m_cw);
     m_px1 = static_cast<std::int16_t>(m_px1 - 2 * m_cw);
     const int y = m_py1 + m_ch;
-    Format(dc, m_px0, y, "%4.1f", 1.0);
-    Format(dc, (m_px0 + m_px1) / 2, y, "%5.2f", m_fMu);
-    Format(dc, m_px1, y, "%4.1f", m_N);
+    DrawNumber(dc, m_px0, y, "%4.1f", 1.0);
+    DrawNumber(dc, (m_px0 + m_px1) / 2, y, "%5.2f", m_fMu);
+    DrawNumber(dc, m_px1, y, "%4.1f", m_N);
 }
 
 float CAllView::RunSamples(Dc& dc, CAllDoc& doc, float ymax) {
@@ -191,23 +184,13 @@ void CAllView::DrawDetails(Dc& dc, float mean, const Pen& rulePen) const {
     dc.TextOut(m_x - 40, m_rows[size_t(m_n + 2)], text);
 }
 
+// The normal density with the population mean and the standard error, integrated over the column
+// around each dot, times the number of samples. With a frame at least (N - 1) n units wide a
+// column is 1 / n wide, the spacing of the possible means.
 void CAllView::DrawExpectedCurve(Dc& dc, float ymax) {
-    const float columns = static_cast<float>(std::min(m_px1 - m_px0, (m_N - 1) * m_n));
-    m_fHalfWidth = (static_cast<float>(m_N - 1) / columns) * 0.5f;
-    m_fStep = m_fHalfWidth * 0.2f;
-    m_fRootTwoPiSE = kRootTwoPi * m_fStdErr;
-    PlotCurve(dc, kLightGrey, 1024, 768, 1.0f, m_fN, 0.0f, ymax, [this](float x) { return ExpectedCount(x); },
-              false);
-}
-
-// The normal density with the population mean and the standard error, integrated over one
-// column, times the number of samples.
-double CAllView::ExpectedCount(float x) const {
-    const auto density = [this](float t) {
-        const double d = t - m_fMu;
-        return std::exp(-(d * d) / m_dTwoVarN) / m_fRootTwoPiSE;
-    };
-    return IntegrateMidpoint(x - m_fHalfWidth, x + m_fHalfWidth, m_fStep, density) * m_fDone;
+    SetCurveColumns(static_cast<float>(m_N - 1), static_cast<float>(std::min(m_px1 - m_px0, (m_N - 1) * m_n)));
+    PlotExpectedCounts(dc, kLightGrey, 1024, 768, 1.0f, m_fN, ymax,
+                       NormalDensityOfMeans(m_fMu, m_dTwoVarN, kRootTwoPi * m_fStdErr), m_fDone);
 }
 
 }  // namespace dulm

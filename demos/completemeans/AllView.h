@@ -38,7 +38,6 @@ public:
 
     // The next sample's mean; its elements, sum and mean show for the pause while details are on.
     float NextCompleteSample(Dc& dc);
-    double ExpectedCount(float x) const;
 
 protected:
     DemoFlags Flags() override;
@@ -65,7 +64,6 @@ private:
     float m_fMu = 0.0f;
     float m_fStdErr = 0.0f;
     double m_dTwoVarN = 1.0;
-    float m_fRootTwoPiSE = 0.0f, m_fHalfWidth = 0.0f, m_fStep = 0.0f;
     std::int16_t m_px0 = 0, m_px1 = 0, m_py0 = 0, m_py1 = 0;
     float m_fDone = 0.0f;
 };
