@@ -102,12 +102,6 @@ Colour Scenario::Pixel(int x, int y) const {
     return canvas ? canvas->PixelAt(x, y) : kBlack;
 }
 
-std::vector<std::string> Scenario::Texts() const {
-    std::vector<std::string> texts;
-    for (const TextRecord& r : TextLog()) texts.push_back(r.text);
-    return texts;
-}
-
 bool Scenario::Drew(const std::string& text) const {
     for (const TextRecord& r : TextLog())
         if (r.text == text) return true;

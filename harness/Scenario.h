@@ -61,8 +61,6 @@ public:
     QImage Image() const;
     Colour Pixel(int x, int y) const;
     const std::vector<TextRecord>& TextLog() const { return m_host->TextLog(); }
-    // The texts drawn, in order, for quick assertions.
-    std::vector<std::string> Texts() const;
     bool Drew(const std::string& text) const;
 
     void Close();

@@ -15,7 +15,6 @@ public:
     virtual std::int64_t NowUs() const = 0;
     // What time(NULL) returns: seconds since the epoch.
     virtual long Seconds() const = 0;
-    virtual bool IsVirtual() const = 0;
 };
 
 class SteadyClock final : public Clock {
@@ -23,7 +22,6 @@ public:
     SteadyClock();
     std::int64_t NowUs() const override;
     long Seconds() const override;
-    bool IsVirtual() const override { return false; }
 
 private:
     std::chrono::steady_clock::time_point m_start;
@@ -35,7 +33,6 @@ public:
     explicit VirtualClock(long startSeconds = 0) : m_startSeconds(startSeconds) {}
     std::int64_t NowUs() const override { return m_nowUs.load(std::memory_order_acquire); }
     long Seconds() const override { return m_startSeconds + static_cast<long>(NowUs() / 1000000); }
-    bool IsVirtual() const override { return true; }
     void AdvanceTo(std::int64_t us);
     void Advance(std::int64_t us) { AdvanceTo(NowUs() + us); }
 

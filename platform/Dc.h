@@ -62,7 +62,6 @@ public:
     Pen SelectObject(const Pen& pen);
     Brush SelectObject(const Brush& brush);
     Font SelectObject(const Font& font);
-    const Pen& CurrentPen() const { return m_pen; }
     const Brush& CurrentBrush() const { return m_brush; }
     const Font& CurrentFont() const { return m_font; }
 
@@ -104,7 +103,6 @@ public:
     ~SelectGuard() { m_dc.SelectObject(m_previous); }
     SelectGuard(const SelectGuard&) = delete;
     SelectGuard& operator=(const SelectGuard&) = delete;
-    const Object& Previous() const { return m_previous; }
 
 private:
     Dc& m_dc;

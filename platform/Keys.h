@@ -12,8 +12,8 @@ enum : unsigned {
     VK_NUMPAD0 = 0x60, VK_F1 = 0x70, VK_NUMLOCK = 0x90,
 };
 
-// Scan codes with a meaning to the views: 1 is Esc, 0x45 is Pause and Num Lock, above 0x46 the keypad.
-enum : unsigned { SCAN_ESCAPE = 0x01, SCAN_PAUSE = 0x45, SCAN_KEYPAD_FIRST = 0x47 };
+// Scan codes with a meaning to the views: 1 is Esc, 0x45 is Pause and Num Lock (keypad keys lie above 0x46).
+enum : unsigned { SCAN_ESCAPE = 0x01, SCAN_PAUSE = 0x45 };
 
 struct KeyStroke {
     unsigned vk = 0;

@@ -7,8 +7,6 @@
 
 namespace dulm {
 
-inline constexpr int RAND_MAX_VALUE = 32767;
-
 void srand(unsigned seed);
 int rand();
 

@@ -93,11 +93,6 @@ void ViewHost::Paint() {
     const std::shared_ptr<Canvas> canvas = GetCanvas();
     if (!canvas) return;
     Dc dc(*canvas, m_clientSize, m_options.logText ? &m_textLog : nullptr);
-    m_inPaint = true;
-    struct EndPaint {
-        bool& flag;
-        ~EndPaint() { flag = false; }
-    } endPaint{m_inPaint};
     m_view->OnDraw(dc);
     PublishCommandStates();
 }

@@ -69,7 +69,6 @@ public:
     void SetScaleToFitSize(Size total);
     Dc MakeDc();
     Ui& GetUi() { return m_ui; }
-    bool InPaint() const { return m_inPaint; }
 
 private:
     void ThreadMain();
@@ -95,7 +94,6 @@ private:
     std::unique_ptr<CView> m_view;
     Size m_clientSize;
     bool m_invalid = false;
-    bool m_inPaint = false;
     std::vector<TextRecord> m_textLog;
 };
 

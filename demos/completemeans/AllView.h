@@ -18,7 +18,6 @@ public:
 
     void Reset(int wheels, int top);
     void Advance();
-    int Wheels() const { return m_wheels; }
     std::int16_t operator[](int k) const { return m_digits[size_t(k)]; }
     int Sum() const;
 
