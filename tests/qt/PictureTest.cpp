@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
-#include <QTest>
 #include <gtest/gtest.h>
 
 #include "QtTestSupport.h"
@@ -42,13 +41,12 @@ TEST(Pictures, TiledDemonstrationsShowTheirCanvases) {
             << child->Title().toStdString();
     }
 
-    // Central Limit asks for its parameters first; with them accepted its run begins.
-    const std::vector<QDialog*> asked = children[0]->View().Ui().OpenDialogs();
-    if (asked.empty()) return;
-    asked.front()->accept();
-    const qint64 before = children[0]->View().Shown().cacheKey();
-    WaitFor([&] { return children[0]->View().Shown().cacheKey() != before; }, 1500);
-    QTest::qWait(300);
+    // Central Limit asks for its parameters first; with them accepted its run draws.
+    ViewWidget& central = children[0]->View();
+    ASSERT_TRUE(WaitFor([&] { return !central.Ui().OpenDialogs().empty(); }));
+    central.Ui().OpenDialogs().front()->accept();
+    const qint64 before = central.Shown().cacheKey();
+    EXPECT_TRUE(WaitFor([&] { return central.Shown().cacheKey() != before; }, 5000));
     window.grab().save(PicturePath("dulm-central-run.png"));
 }
 
