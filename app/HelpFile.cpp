@@ -1,4 +1,4 @@
-#include "HelpFile.h"
+#include "app/HelpFile.h"
 
 #include <algorithm>
 #include <cctype>
@@ -113,21 +113,21 @@ class BlockWriter {
 public:
     void Heading(const std::string& html) {
         Break();
-        out_ += "<h3>" + html + "</h3>\n";
+        m_out += "<h3>" + html + "</h3>\n";
     }
     void Bullet(const std::string& html) {
         ClosePara();
-        out_ += inList_ ? "</li>\n<li>" : "<ul>\n<li>";
-        out_ += html;
-        inList_ = true;
+        m_out += m_bInList ? "</li>\n<li>" : "<ul>\n<li>";
+        m_out += html;
+        m_bInList = true;
     }
     void Text(const std::string& html, bool indented) {
-        if (inList_ && indented) {  // continuation of the current bullet
-            out_ += " " + html;
+        if (m_bInList && indented) {  // continuation of the current bullet
+            m_out += " " + html;
             return;
         }
         CloseList();
-        para_ += (para_.empty() ? "" : " ") + html;
+        m_para += (m_para.empty() ? "" : " ") + html;
     }
     void Break() {
         ClosePara();
@@ -135,22 +135,22 @@ public:
     }
     std::string Finish() {
         Break();
-        return std::move(out_);
+        return std::move(m_out);
     }
 
 private:
     void ClosePara() {
-        if (!para_.empty()) out_ += "<p>" + para_ + "</p>\n";
-        para_.clear();
+        if (!m_para.empty()) m_out += "<p>" + m_para + "</p>\n";
+        m_para.clear();
     }
     void CloseList() {
-        if (inList_) out_ += "</li>\n</ul>\n";
-        inList_ = false;
+        if (m_bInList) m_out += "</li>\n</ul>\n";
+        m_bInList = false;
     }
 
-    std::string out_;
-    std::string para_;
-    bool inList_ = false;
+    std::string m_out;
+    std::string m_para;
+    bool m_bInList = false;
 };
 
 std::vector<std::string_view> SplitLines(std::string_view text) {
@@ -182,12 +182,12 @@ std::optional<HelpTopic> HelpFile::StartTopic(std::string_view line, int lineNo)
     std::getline(words, title);
     const auto id = NormaliseId(rawId);
     if (!id) {
-        warnings_.push_back(Warning(lineNo, "bad topic id '" + rawId + "', topic skipped"));
+        m_warnings.push_back(Warning(lineNo, "bad topic id '" + rawId + "', topic skipped"));
         return std::nullopt;
     }
     HelpTopic topic{id->first, id->second, std::string(Trim(title)), {}};
     if (topic.title.empty()) {
-        warnings_.push_back(Warning(lineNo, "topic " + topic.id + " has no title"));
+        m_warnings.push_back(Warning(lineNo, "topic " + topic.id + " has no title"));
         topic.title = DefaultTitle(topic.id);
     }
     return topic;
@@ -220,7 +220,7 @@ HelpFile HelpFile::Parse(std::string_view text) {
         } else if (topic) {
             body.emplace_back(line);
         } else if (!inBadTopic && !line.empty()) {
-            file.warnings_.push_back(Warning(lineNo, "text outside any topic ignored"));
+            file.m_warnings.push_back(Warning(lineNo, "text outside any topic ignored"));
         }
     }
     finishTopic();
@@ -229,10 +229,10 @@ HelpFile HelpFile::Parse(std::string_view text) {
 
 void HelpFile::AddTopic(HelpTopic topic, int line) {
     if (FindId(topic.id)) {
-        warnings_.push_back(Warning(line, "duplicate topic " + topic.id + ", the first one is kept"));
+        m_warnings.push_back(Warning(line, "duplicate topic " + topic.id + ", the first one is kept"));
         return;
     }
-    topics_.push_back(std::move(topic));
+    m_topics.push_back(std::move(topic));
 }
 
 std::optional<HelpFile> HelpFile::Load(const std::filesystem::path& path, std::string* error) {
@@ -247,13 +247,13 @@ std::optional<HelpFile> HelpFile::Load(const std::filesystem::path& path, std::s
     if (in) text << in.rdbuf();
     if (!in || in.bad()) return fail("could not be read.");
     HelpFile file = Parse(text.str());
-    if (file.topics_.empty()) return fail("contains no help topics.");
+    if (file.m_topics.empty()) return fail("contains no help topics.");
     return file;
 }
 
 const HelpTopic* HelpFile::FindContext(unsigned context) const {
     if (context == 0) return nullptr;  // 0 is not a context number, only "a word id"
-    for (const HelpTopic& t : topics_)
+    for (const HelpTopic& t : m_topics)
         if (t.context == context) return &t;
     return nullptr;
 }
@@ -261,7 +261,7 @@ const HelpTopic* HelpFile::FindContext(unsigned context) const {
 const HelpTopic* HelpFile::FindId(std::string_view id) const {
     const auto normal = NormaliseId(Trim(id));
     if (!normal) return nullptr;
-    for (const HelpTopic& t : topics_)
+    for (const HelpTopic& t : m_topics)
         if (t.id == normal->first) return &t;
     return nullptr;
 }
@@ -322,7 +322,7 @@ std::string HelpFile::IndexHtml() const {
     std::string html = "<h2>" + Escape(contents ? contents->title : DefaultTitle("contents")) + "</h2>\n";
     if (contents) html += BodyHtml(contents->body);
     html += "<ul>\n";
-    for (const HelpTopic& t : topics_)
+    for (const HelpTopic& t : m_topics)
         if (t.context != 0)
             html += "<li><a href=\"topic:" + t.id + "\">" + Escape(t.title) + "</a></li>\n";
     return html + "</ul>\n";

@@ -38,8 +38,8 @@ public:
     static std::optional<HelpFile> Load(const std::filesystem::path& path,
                                         std::string* error = nullptr);
 
-    const std::vector<HelpTopic>& Topics() const { return topics_; }
-    const std::vector<std::string>& Warnings() const { return warnings_; }
+    const std::vector<HelpTopic>& Topics() const { return m_topics; }
+    const std::vector<std::string>& Warnings() const { return m_warnings; }
 
     const HelpTopic* FindContext(unsigned context) const;
     // Accepts "contents", "using" or a hex id in any letter case.
@@ -61,8 +61,8 @@ private:
     std::string BodyHtml(std::string_view body) const;
     std::string InlineHtml(std::string_view text) const;
 
-    std::vector<HelpTopic> topics_;
-    std::vector<std::string> warnings_;
+    std::vector<HelpTopic> m_topics;
+    std::vector<std::string> m_warnings;
 };
 
 }  // namespace dulm

@@ -4,8 +4,6 @@
 
 namespace dulm {
 
-void CPlaceholderView::OnInitialUpdate() { SetScaleToFitSize(m_pFrame->ReferenceCanvas()); }
-
 void CPlaceholderView::OnDraw(Dc& dc) {
     PaintGreyBackground(dc);
     const auto font = SelectScaledFont(dc, *m_pFrame);

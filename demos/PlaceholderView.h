@@ -2,21 +2,15 @@
 // window, the grey background and the font for the current scale.
 #pragma once
 
-#include "app/MainFrame.h"
-#include "platform/View.h"
+#include "app/DemoView.h"
 
 namespace dulm {
 
 class CPlaceholderDoc : public CDocument {};
 
-class CPlaceholderView : public CScrollView {
+class CPlaceholderView : public CDemoView {
 public:
-    CPlaceholderView() : m_pFrame(&AfxGetMainFrame()) {}
-    void OnInitialUpdate() override;
     void OnDraw(Dc& dc) override;
-
-private:
-    const CMainFrame* m_pFrame;
 };
 
 }  // namespace dulm

@@ -87,7 +87,9 @@ Activity Scenario::RunUntil(std::int64_t ms) {
         m_started = true;
         m_host->Start();
     }
-    return m_host->Queue().WaitUntilResting();
+    const Activity rest = m_host->Queue().WaitUntilResting();
+    m_host->Queue().HoldAtPresent();
+    return rest;
 }
 
 std::int64_t Scenario::NowMs() const { return m_host->GetClock().NowUs() / 1000; }

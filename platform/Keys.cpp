@@ -17,6 +17,17 @@ constexpr std::array<unsigned, 26> kLetterScan = {0x1E, 0x30, 0x2E, 0x20, 0x12, 
 
 }  // namespace
 
+std::optional<int> DigitOfKey(unsigned nChar, unsigned nFlags) {
+    if (IsKeypadScan(nFlags)) nChar -= 0x30;  // keypad digits 0x60-0x69 become "0"-"9"
+    if (nChar >= '0' && nChar <= '9') return static_cast<int>(nChar - '0');
+    return std::nullopt;
+}
+
+std::optional<int> KeypadDigitOfKey(unsigned nChar, unsigned nFlags) {
+    if (!IsKeypadScan(nFlags) || nChar < VK_NUMPAD0 || nChar > VK_NUMPAD0 + 9) return std::nullopt;
+    return static_cast<int>(nChar - VK_NUMPAD0);
+}
+
 KeyStroke DigitKey(int digit) { return {0x30u + unsigned(digit), kDigitScan.at(size_t(digit))}; }
 
 KeyStroke KeypadDigitKey(int digit) { return {VK_NUMPAD0 + unsigned(digit), kKeypadScan.at(size_t(digit))}; }

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Messages.h"
+
 namespace dulm {
 
 enum : unsigned {
@@ -14,6 +16,21 @@ enum : unsigned {
 
 // Scan codes with a meaning to the views: 1 is Esc, 0x45 is Pause and Num Lock (keypad keys lie above 0x46).
 enum : unsigned { SCAN_ESCAPE = 0x01, SCAN_PAUSE = 0x45 };
+
+// What the scan code in a key handler's nFlags (its low byte) means to the views.
+constexpr unsigned ScanOf(unsigned nFlags) { return nFlags & 0xFF; }
+constexpr bool IsEscScan(unsigned nFlags) { return ScanOf(nFlags) == SCAN_ESCAPE; }
+constexpr bool IsPauseScan(unsigned nFlags) { return ScanOf(nFlags) == SCAN_PAUSE; }  // Pause or Num Lock
+constexpr bool IsKeypadScan(unsigned nFlags) { return ScanOf(nFlags) > 0x46; }
+// The same for a message taken from the queue.
+constexpr unsigned KeyFlagsOf(const MSG& m) { return static_cast<unsigned>((m.lParam >> 16) & 0xFFFF); }
+constexpr bool IsEscRelease(const MSG& m) { return m.message == WM_KEYUP && IsEscScan(KeyFlagsOf(m)); }
+
+// The digit of a key: a main-row digit, or a keypad digit (its scan code lies above 0x46 and its
+// virtual key is the digit's plus 0x30). None for any other key.
+std::optional<int> DigitOfKey(unsigned nChar, unsigned nFlags);
+// A keypad digit only: a keypad scan code and a virtual key VK_NUMPAD0 to VK_NUMPAD9.
+std::optional<int> KeypadDigitOfKey(unsigned nChar, unsigned nFlags);
 
 struct KeyStroke {
     unsigned vk = 0;

@@ -5,6 +5,12 @@
 
 namespace dulm {
 
+namespace {
+
+constexpr std::int64_t kLongestSleepUs = std::int64_t(1) << 50;  // about 35 years
+
+}  // namespace
+
 MessageQueue::MessageQueue(Clock& clock) : m_clock(clock), m_virtual(dynamic_cast<VirtualClock*>(&clock)) {}
 
 void MessageQueue::Post(const MSG& m) {
@@ -120,6 +126,28 @@ void MessageQueue::KillTimer(unsigned /*id*/) {
     m_timerDueUs.reset();
 }
 
+void MessageQueue::Sleep(std::int64_t us) {
+    std::unique_lock lock(m_mutex);
+    if (m_closing) throw ViewClosed{};
+    if (us <= 0) return;
+    // Beyond a few years a pause lasts as long as the window stays open; the cap keeps the
+    // deadlines below from overflowing.
+    us = std::min<std::int64_t>(us, kLongestSleepUs);
+    if (m_virtual) {
+        const std::int64_t targetUs = m_clock.NowUs() + us;
+        while (targetUs > m_horizonUs) {
+            m_activity = Activity::Horizon;
+            m_cv.notify_all();
+            m_cv.wait(lock);
+            if (m_closing) throw ViewClosed{};
+        }
+        m_virtual->AdvanceTo(targetUs);
+        return;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::microseconds(us);
+    if (m_cv.wait_until(lock, deadline, [&] { return m_closing; })) throw ViewClosed{};
+}
+
 void MessageQueue::SetHorizon(std::int64_t us) {
     {
         std::lock_guard lock(m_mutex);
@@ -129,10 +157,20 @@ void MessageQueue::SetHorizon(std::int64_t us) {
     m_cv.notify_all();
 }
 
+void MessageQueue::HoldAtPresent() {
+    std::lock_guard lock(m_mutex);
+    m_horizonUs = std::min(m_horizonUs, m_clock.NowUs());
+}
+
 Activity MessageQueue::WaitUntilResting() {
     std::unique_lock lock(m_mutex);
     m_cv.wait(lock, [&] { return m_activity != Activity::Running; });
     return m_activity;
+}
+
+bool MessageQueue::TimerRunning() const {
+    std::lock_guard lock(m_mutex);
+    return m_timerDueUs.has_value();
 }
 
 void MessageQueue::MarkEnded() {

@@ -45,6 +45,11 @@ public:
     bool PeekMessage(MSG& m);  // takes the next message, if any (PM_REMOVE)
     void SetTimer(unsigned id, unsigned intervalMs);
     void KillTimer(unsigned id);
+    // Lets `us` microseconds pass without taking a message: input arriving meanwhile stays queued.
+    // On the real clock the thread sleeps until the deadline; on a virtual clock the clock moves
+    // on by `us`, unless that lies beyond the horizon, where the thread rests like any wait until
+    // the horizon moves. Throws ViewClosed once the view is closing, before or during the pause.
+    void Sleep(std::int64_t us);
 
     // Blocks the view's thread until ready() holds (checked under the queue's lock) or the view
     // closes (then throws ViewClosed). Whoever makes ready() true calls Notify().
@@ -57,10 +62,15 @@ public:
     void Notify();
     std::mutex& Mutex() { return m_mutex; }
 
-    // Tests: how far the virtual clock may run, and waiting until the view's thread rests.
+    // Tests: how far the virtual clock may run, waiting until the view's thread rests, and whether
+    // the view has a timer running.
     void SetHorizon(std::int64_t us);
+    // Moves the horizon back to the present while the view's thread rests, so that input posted
+    // before the next SetHorizon cannot run the view on past the time a test last looked at.
+    void HoldAtPresent();
     Activity WaitUntilResting();
     void MarkEnded();
+    bool TimerRunning() const;
 
 private:
     bool TakeAvailable(MSG& m);  // caller holds the lock

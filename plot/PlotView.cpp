@@ -1,14 +1,32 @@
 #include "plot/PlotView.h"
 
 #include <algorithm>
+#include <atomic>
 
+#include "platform/Keys.h"
 #include "platform/ViewHost.h"
 
 namespace dulm {
 
+namespace {
+
+std::atomic<int> g_injectedFailures{0};
+
+HistogramBin* AllocateBins(int records) {
+    int left = g_injectedFailures.load();
+    while (left > 0)
+        if (g_injectedFailures.compare_exchange_weak(left, left - 1)) return nullptr;
+    return static_cast<HistogramBin*>(std::calloc(static_cast<size_t>(records), sizeof(HistogramBin)));
+}
+
+}  // namespace
+
 HistogramBins::HistogramBins(int records, std::int16_t frameWidth, std::int16_t frameHeight)
-    : m_array(static_cast<HistogramBin*>(std::calloc(static_cast<size_t>(records), sizeof(HistogramBin)))),
-      m_records(records), m_frameWidth(frameWidth), m_frameHeight(frameHeight) {}
+    : m_array(AllocateBins(records)), m_records(records), m_frameWidth(frameWidth), m_frameHeight(frameHeight) {}
+
+void HistogramBins::InjectAllocationFailures(int n) { g_injectedFailures.store(n); }
+
+void CPlotView::ReportNoMemory(Dc& dc) { dc.TextOut(100, 100, "Not enough memory for the histogram."); }
 
 float IntegrateMidpoint(float a, float b, float h, CurveFn fn) {
     float sum = 0.0f;
@@ -32,33 +50,26 @@ struct CPlotView::Grid {
     int xOffset;
     int rows;
     int rowStep;
-    int baseline;  // offset from m_top
+    int baseline;  // offset from m_box.top
 };
 
 CPlotView::Grid CPlotView::MakeGrid(std::int16_t nx, std::int16_t ny) const {
     Grid g{};
     // A frame without width or height has one column or row, so that nothing divides by zero.
-    g.columns = std::max(1, std::min(nx - 1, int(m_width)));
-    g.columnStep = m_width / g.columns;
-    g.xOffset = (m_width - g.columnStep * g.columns) / 2;
-    g.rows = std::max(1, std::min(ny - 1, int(m_height)));
-    g.rowStep = m_height / g.rows;
-    g.baseline = (m_height + g.rowStep * g.rows) / 2;
+    const int width = Width16();
+    const int height = Height16();
+    g.columns = std::max(1, std::min(nx - 1, width));
+    g.columnStep = width / g.columns;
+    g.xOffset = (width - g.columnStep * g.columns) / 2;
+    g.rows = std::max(1, std::min(ny - 1, height));
+    g.rowStep = height / g.rows;
+    g.baseline = (height + g.rowStep * g.rows) / 2;
     return g;
 }
 
 void CPlotView::OnInitialUpdate() { SetScaleToFitSize({100, 100}); }
 
 void CPlotView::OnDraw(Dc& /*dc*/) {}
-
-void CPlotView::SetPlotRect(std::int16_t left, std::int16_t top, std::int16_t right, std::int16_t bottom) {
-    m_left = left;
-    m_top = top;
-    m_right = right;
-    m_bottom = bottom;
-    m_width = static_cast<std::int16_t>(right - left);
-    m_height = static_cast<std::int16_t>(bottom - top);
-}
 
 void CPlotView::PlotCurve(Dc& dc, Colour colour, std::int16_t nx, std::int16_t ny, float xmin, float xmax,
                           float ymin, float ymax, CurveFn fn, bool filled) {
@@ -70,12 +81,12 @@ void CPlotView::PlotCurve(Dc& dc, Colour colour, std::int16_t nx, std::int16_t n
         const double v = fn(x);
         if (v > ymax || v < ymin) continue;
         const int y = g.baseline - static_cast<int>((v - ymin) * yScale + 0.5);
-        const int px = m_left + g.xOffset + c * g.columnStep;
+        const int px = m_box.left + g.xOffset + c * g.columnStep;
         if (filled) {
-            dc.MoveTo(px, m_top + g.baseline);
-            dc.LineTo(px, m_top + y);
+            dc.MoveTo(px, m_box.top + g.baseline);
+            dc.LineTo(px, m_box.top + y);
         } else {
-            dc.SetPixel(px, m_top + y, colour);
+            dc.SetPixel(px, m_box.top + y, colour);
         }
     }
 }
@@ -84,7 +95,7 @@ HistogramBins CPlotView::AnimateHistogram(Dc& dc, std::int16_t nx, std::int16_t 
                                           float ymin, float ymax, std::int32_t count, SampleFn sampleFn,
                                           float& done) {
     const Grid g = MakeGrid(nx, ny);
-    HistogramBins bins(g.columns + 1, m_width, m_height);
+    HistogramBins bins(g.columns + 1, Width16(), Height16());
     if (!bins) return bins;
     for (int k = 0; k <= g.columns; ++k) {
         bins[k].x = static_cast<std::int16_t>(g.xOffset + k * g.columnStep);
@@ -112,14 +123,14 @@ HistogramBins CPlotView::AnimateHistogram(Dc& dc, std::int16_t nx, std::int16_t 
         ++binned;
         const int newTop = g.baseline - static_cast<int>((bin.count - yBase) / dy) * g.rowStep;
         if (newTop >= bin.top) continue;
-        dc.MoveTo(m_left + bin.x, m_top + bin.top);
+        dc.MoveTo(m_box.left + bin.x, m_box.top + bin.top);
         bin.top = static_cast<std::int16_t>(newTop);
-        dc.LineTo(m_left + bin.x, m_top + newTop);
+        dc.LineTo(m_box.left + bin.x, m_box.top + newTop);
         // The queue is looked at only when a bar grows, so a run without pauses costs no more
         // than its sampling; an Esc released at any other moment goes unnoticed here.
         MSG m;
         if (PeekMessage(m)) {
-            const bool esc = m.message == WM_KEYUP && ScanCodeOf(m) == 1;
+            const bool esc = IsEscRelease(m);
             DispatchMessage(m);
             if (esc) break;
         }
@@ -129,33 +140,25 @@ HistogramBins CPlotView::AnimateHistogram(Dc& dc, std::int16_t nx, std::int16_t 
 }
 
 void CPlotView::RedrawStoredHistogram(Dc& dc, const HistogramBins& bins) {
-    const int last = std::min(int(m_width), bins.Records() - 1);
+    const int last = std::min(int(Width16()), bins.Records() - 1);
     for (int k = 0; k <= last; ++k) {
-        dc.MoveTo(m_left + bins[k].x, m_bottom);
-        dc.LineTo(m_left + bins[k].x, m_top + bins[k].top);
+        dc.MoveTo(m_box.left + bins[k].x, m_box.bottom);
+        dc.LineTo(m_box.left + bins[k].x, m_box.top + bins[k].top);
     }
 }
 
 void CPlotView::RedrawStretchedHistogram(Dc& dc, const HistogramBins& bins) {
-    const double w = m_width;
-    const double h = m_height;
+    const double w = Width16();
+    const double h = Height16();
     const double w0 = bins.FrameWidth() > 0 ? bins.FrameWidth() : 1;
     const double h0 = bins.FrameHeight() > 0 ? bins.FrameHeight() : 1;
     for (int k = 0; k < bins.Records(); ++k) {
         if (bins[k].count == 0.0f) continue;
-        const int x = static_cast<int>(bins[k].x * w / w0) + m_left;
-        const int y = static_cast<int>(bins[k].top * h / h0) + m_top;
-        dc.MoveTo(x, m_bottom);
+        const int x = static_cast<int>(bins[k].x * w / w0) + m_box.left;
+        const int y = static_cast<int>(bins[k].top * h / h0) + m_box.top;
+        dc.MoveTo(x, m_box.bottom);
         dc.LineTo(x, y);
     }
-}
-
-HistogramBins RequireBins(HistogramBins bins, int& finished) {
-    if (!bins) {
-        finished = 1;
-        std::abort();
-    }
-    return bins;
 }
 
 }  // namespace dulm

@@ -6,9 +6,10 @@
 #include <cstdlib>
 #include <memory>
 
-#include "plot/FunctionRef.h"
+#include "app/DemoView.h"
 #include "platform/Dc.h"
-#include "platform/View.h"
+#include "platform/FunctionRef.h"
+#include "plot/PlotBox.h"
 
 namespace dulm {
 
@@ -30,6 +31,8 @@ public:
     HistogramBins() = default;
     // Allocates `records` zeroed bins; empty when memory is exhausted.
     HistogramBins(int records, std::int16_t frameWidth, std::int16_t frameHeight);
+    // Tests: the next n allocations fail, as when memory is exhausted.
+    static void InjectAllocationFailures(int n);
 
     explicit operator bool() const { return m_array != nullptr; }
     void reset() { m_array.reset(); }
@@ -49,10 +52,6 @@ private:
     std::int16_t m_frameHeight = 0;
 };
 
-// A run's bins; when memory was exhausted the document is marked finished and the program ends,
-// as the framework's abort routine ended it.
-HistogramBins RequireBins(HistogramBins bins, int& finished);
-
 using CurveFn = FunctionRef<double(float)>;
 using SampleFn = FunctionRef<float()>;
 
@@ -60,12 +59,16 @@ using SampleFn = FunctionRef<float()>;
 // steps first, then one partial step up to b.
 float IntegrateMidpoint(float a, float b, float h, CurveFn fn);
 
-class CPlotView : public CScrollView {
+class CPlotView : public CDemoView {
 public:
+    CPlotView() = default;
+    explicit CPlotView(DemoStartup startup) : CDemoView(startup) {}
+
     void OnInitialUpdate() override;
     void OnDraw(Dc& dc) override;
 
-    void SetPlotRect(std::int16_t left, std::int16_t top, std::int16_t right, std::int16_t bottom);
+    void SetPlotRect(const PlotBox& box) { m_box = box; }
+    const PlotBox& Box() const { return m_box; }
 
     // Plots y = fn(x) for x from xmin to xmax over the frame, whose height stands for ymin to
     // ymax: filled, a stroke in the selected pen from the baseline up to the curve per column;
@@ -86,20 +89,17 @@ public:
     // A finished run's non-empty bars stretched from the frame they were built in to this one.
     void RedrawStretchedHistogram(Dc& dc, const HistogramBins& bins);
 
-    std::int16_t Left() const { return m_left; }
-    std::int16_t Top() const { return m_top; }
-    std::int16_t Right() const { return m_right; }
-    std::int16_t Bottom() const { return m_bottom; }
-
 protected:
-    std::int16_t m_left = 0;
-    std::int16_t m_right = 0;
-    std::int16_t m_top = 0;
-    std::int16_t m_bottom = 0;
-    std::int16_t m_width = 0;
-    std::int16_t m_height = 0;
+    // Says in the window that the run found no memory for its histogram.
+    static void ReportNoMemory(Dc& dc);
 
 private:
+    // The frame's width and height as 16-bit values, as the histogram records keep them.
+    std::int16_t Width16() const { return static_cast<std::int16_t>(m_box.Width()); }
+    std::int16_t Height16() const { return static_cast<std::int16_t>(m_box.Height()); }
+
+    PlotBox m_box;
+
     struct Grid;
     Grid MakeGrid(std::int16_t nx, std::int16_t ny) const;
 };

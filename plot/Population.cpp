@@ -125,8 +125,7 @@ void DrawPopulationPanel(CPlotView& view, Dc& dc, PopulationShape shape, const C
     TextAt(dc, R - 4, B + 12, "%.0f", 5.0);
     dc.SetTextColor(kBlack);
 
-    view.SetPlotRect(static_cast<std::int16_t>(L), static_cast<std::int16_t>(T + 10), static_cast<std::int16_t>(R),
-                     static_cast<std::int16_t>(B));
+    view.SetPlotRect({L, T + 10, R, B});
     const SelectGuard<Pen> pen(dc, frame.m_penBlue);
     view.PlotCurve(dc, kBlack, W, H, -5.0f, 5.0f, 0.0f, 10.0f,
                    [shape](float x) { return PopulationPicture(shape, x); }, true);

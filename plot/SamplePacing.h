@@ -3,18 +3,12 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 
 namespace dulm {
-
-// The digit of a released key: the main-row digits, and the keypad digits (scan codes above
-// 0x46) mapped onto them. None for any other key.
-std::optional<int> DigitOfKey(unsigned nChar, unsigned nFlags);
 
 class SamplePacing {
 public:
     static constexpr std::int16_t kStartDelay = 2500;
-    static constexpr unsigned kPauseScanCode = 0x45;  // Pause; Num Lock sends the same code
 
     // A key release during a run: the Pause key enters single-step mode, a digit sets the delay.
     void OnKeyUp(unsigned nChar, unsigned nFlags);
@@ -22,9 +16,9 @@ public:
     // single-step mode; any other key returns to timed pauses.
     void WaitForStepKey();
 
-    // Kept per view under the names the sampling demonstrations have always used.
-    std::int16_t s_delay = kStartDelay;  // ms after each sample; 0: no line and no wait
-    int s_bStep = 0;
+    // Kept per view, so that two windows run side by side.
+    std::int16_t m_delay = kStartDelay;  // ms after each sample; 0: no line and no wait
+    int m_bStep = 0;                     // single-step mode
 };
 
 }  // namespace dulm

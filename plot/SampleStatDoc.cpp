@@ -3,13 +3,11 @@
 namespace dulm {
 
 bool CSampleStatDoc::OnNewDocument() {
-    if (!CDocument::OnNewDocument()) return false;
-    m_bDeclined = 0;
-    m_bChosen = 0;
+    if (!CDemoDoc::OnNewDocument()) return false;
     m_bFinished = 0;
     m_nScaleLarge = m_nDefaultScaleLarge;
     m_nScaleMid = m_nDefaultScaleMid;
-    m_pBins.reset();
+    m_bins.reset();
     return true;
 }
 

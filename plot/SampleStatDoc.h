@@ -1,20 +1,18 @@
 // The document of a sampling-statistic demonstration: its parameters, flags and finished histogram.
 #pragma once
 
-#include "platform/Document.h"
+#include "app/DemoView.h"
 #include "plot/PlotView.h"
 
 namespace dulm {
 
-class CSampleStatDoc : public CDocument {
+class CSampleStatDoc : public CDemoDoc {
 public:
     // The count-axis factors this demonstration starts every document with.
     CSampleStatDoc(int scaleLarge, int scaleMid) : m_nScaleLarge(scaleLarge), m_nScaleMid(scaleMid),
         m_nDefaultScaleLarge(scaleLarge), m_nDefaultScaleMid(scaleMid) {}
     bool OnNewDocument() override;
 
-    int m_bDeclined = 0;     // the parameter dialog was cancelled: the start instruction shows
-    int m_bChosen = 0;       // parameters chosen
     long m_nSamples = 0;     // N
     int m_nSampleSize = 0;   // n
     int m_nShape = 0;        // PopulationShape
@@ -22,7 +20,7 @@ public:
     float m_fDone = 0.0f;    // statistics binned by the run
     int m_nScaleLarge;       // count-axis maximum per thousand samples, from 10000 on
     int m_nScaleMid;         // divisor of the count axis's middle rule
-    HistogramBins m_pBins;   // the finished run's histogram
+    HistogramBins m_bins;    // the finished run's histogram
 
 private:
     const int m_nDefaultScaleLarge;

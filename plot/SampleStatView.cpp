@@ -42,11 +42,6 @@ void SampleText::Replace(const char* format, ...) {
 
 CSampleStatDoc& CSampleStatView::Doc() const { return dynamic_cast<CSampleStatDoc&>(*GetDocument()); }
 
-DemoFlags CSampleStatView::Flags() {
-    CSampleStatDoc& doc = Doc();
-    return {doc.m_bDeclined, doc.m_bChosen};
-}
-
 bool CSampleStatView::ChooseParameters() {
     const std::unique_ptr<CSampleDlg> dlg = MakeDialog();
     if (dlg->DoModal() != IDOK) return false;
@@ -72,17 +67,22 @@ void CSampleStatView::OnDraw(Dc& dc) {
 
     m_tLeft = 40;
     m_tRight = static_cast<std::int16_t>(W() - 20);
-    SetPlotRect(m_tLeft, 30, m_tRight, m_tBottom);
+    SetPlotRect({m_tLeft, 30, m_tRight, m_tBottom});
     if (!doc.m_bFinished) {
         m_fDone = Run(dc, doc);
+        if (!doc.m_bins) {
+            // No memory for the histogram: this run ends here, and the next paint tries again.
+            ReportNoMemory(dc);
+            return;
+        }
     } else {
-        RedrawStoredHistogram(dc, doc.m_pBins);
+        RedrawStoredHistogram(dc, doc.m_bins);
         m_fDone = doc.m_fDone;
     }
     if (m_fDone == kAbortValue) {
         // Stopped by a help request: nothing is kept, and the next paint starts over.
-        s_bAbort = 0;
-        doc.m_pBins.reset();
+        m_bAbort = 0;
+        doc.m_bins.reset();
         return;
     }
     const long binned = static_cast<long>(m_fDone);
@@ -97,7 +97,7 @@ void CSampleStatView::PrepareRun(const CSampleStatDoc& doc) {
     m_fN = static_cast<float>(m_n);
     m_nSamples = doc.m_nSamples;
     srand(static_cast<unsigned>((time(nullptr) & 0xFF) * 255));
-    m_pacing.s_delay = SamplePacing::kStartDelay;
+    m_pacing.m_delay = SamplePacing::kStartDelay;
     m_textLineY = H() - 30;
     m_tBottom = static_cast<std::int16_t>(H() - 70);
     m_sampler.Start(ShapeFromIndex(doc.m_nShape));
@@ -106,13 +106,11 @@ void CSampleStatView::PrepareRun(const CSampleStatDoc& doc) {
 
 float CSampleStatView::Run(Dc& dc, CSampleStatDoc& doc) {
     m_textCentreSum = m_tLeft + m_tRight;
-    m_pacing.s_bStep = 0;
+    m_pacing.m_bStep = 0;
     const XRange range = Range();
     float done = 0.0f;
-    doc.m_pBins = RequireBins(AnimateHistogram(dc, W(), H(), range.min, range.max, 0.0f, m_fCountMax,
-                                               static_cast<std::int32_t>(m_nSamples),
-                                               [&] { return SampleStatistic(dc); }, done),
-                              doc.m_bFinished);
+    doc.m_bins = AnimateHistogram(dc, W(), H(), range.min, range.max, 0.0f, m_fCountMax,
+                                  static_cast<std::int32_t>(m_nSamples), [&] { return SampleStatistic(dc); }, done);
     doc.m_fDone = done;
     return done;
 }
@@ -126,37 +124,18 @@ void CSampleStatView::CorrectEarlyEnd(Dc& dc, long binned) {
 
 void CSampleStatView::DrawLabelBlock(Dc& dc, const char* title, const char* axisFormat, float axisTop) const {
     dc.TextOut(0, 0, title);
-    DrawNumber(dc, 0, 25, axisFormat, axisTop);
     DrawSampleCountLine(dc, m_nSamples);
     char text[64];
     std::snprintf(text, sizeof text, "sample size=%hd", m_n);
     dc.TextOut(16, 110, text);
-    DrawNumber(dc, 0, (m_tBottom + 30 - 10) / 2, axisFormat, axisTop * 0.5f);
-    DrawNumber(dc, 0, m_tBottom - 5, "%3.0f", 0.0);
-}
-
-void CSampleStatView::DrawAxisTopAndMiddle(Dc& dc, const char* format, float top) const {
-    DrawNumber(dc, 0, 25, format, top);
-    DrawNumber(dc, 0, (m_tBottom + 30 - 10) / 2, format, top * 0.5f);
+    DrawYAxisTopAndMiddle(dc, ReferenceCanvas(), axisFormat, axisTop);
+    DrawYAxisZero(dc, ReferenceCanvas());
 }
 
 void CSampleStatView::DrawSampleCountLine(Dc& dc, long count) const {
     char text[64];
     std::snprintf(text, sizeof text, "# of samples=%ld", count);
     dc.TextOut(16, 70, text);
-}
-
-void CSampleStatView::DrawEvenXLabels(Dc& dc, const float* values, int divisions) const {
-    const int left = 0;
-    const int right = W() - 16;
-    const int y = m_tBottom + 12;
-    const auto D = static_cast<std::int16_t>(right - left - 64);
-    DrawNumber(dc, 32, y, "%4.1f", values[0]);
-    for (int k = 1; k < divisions; ++k) {
-        const int x = k * 2 == divisions ? (right + left + 1) / 2 - 4 : (k * D + divisions / 2) / divisions + 28;
-        DrawNumber(dc, static_cast<std::int16_t>(x), y, "%5.2f", values[k]);
-    }
-    DrawNumber(dc, right - 32, y, "%4.1f", values[divisions]);
 }
 
 CSampleStatView::SampleSums CSampleStatView::DrawSample(SampleText* line) {
@@ -172,7 +151,7 @@ CSampleStatView::SampleSums CSampleStatView::DrawSample(SampleText* line) {
 
 float CSampleStatView::Present(Dc& dc, const SampleText& line, float value) {
     PresentSample(dc, line.Text(), m_pacing);
-    return s_bAbort ? kAbortValue : value;
+    return m_bAbort ? kAbortValue : value;
 }
 
 void CSampleStatView::PrepareCurveBins(int columnCap) {

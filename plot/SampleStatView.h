@@ -67,18 +67,15 @@ protected:
     virtual void CorrectEarlyEnd(Dc& dc, long binned);
     virtual void DrawReferenceCurves(Dc& dc) = 0;
 
-    // Title, count-axis top and middle in axisFormat, "# of samples=", "sample size=" and the 0.
+    // Title, "# of samples=", "sample size=", and the count axis's top and middle in axisFormat
+    // and its 0.
     void DrawLabelBlock(Dc& dc, const char* title, const char* axisFormat, float axisTop) const;
-    // The top and the middle of the count axis, as the label block draws them.
-    void DrawAxisTopAndMiddle(Dc& dc, const char* format, float top) const;
     void DrawSampleCountLine(Dc& dc, long count) const;
-    // divisions + 1 values spread evenly under the histogram: the ends "%4.1f", the others "%5.2f".
-    void DrawEvenXLabels(Dc& dc, const float* values, int divisions) const;
 
     // Draws n values, adding them and their squares in the order drawn; the values go into the
     // line when one is given.
     SampleSums DrawSample(SampleText* line);
-    bool ShowsSample() const { return m_pacing.s_delay != 0; }
+    bool ShowsSample() const { return m_pacing.m_delay != 0; }
     // Shows the line for the pause after the sample; value, or kAbortValue after a help request.
     float Present(Dc& dc, const SampleText& line, float value);
 
@@ -97,7 +94,6 @@ protected:
     std::int16_t m_tLeft = 0, m_tRight = 0, m_tBottom = 0;
 
 private:
-    DemoFlags Flags() final;
     bool ChooseParameters() final;
     CSampleStatDoc& Doc() const;
     void PrepareRun(const CSampleStatDoc& doc);

@@ -3,17 +3,9 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/ViewConventions.h"
-#include "platform/ViewHost.h"
-#include "res/Resources.h"
+#include "platform/Waits.h"
 
 namespace dulm {
-
-namespace {
-
-constexpr unsigned kPauseTimer = 1;
-
-}  // namespace
 
 std::function<double(float)> NormalDensityOfMeans(float mean, double twoVarN, float rootTwoPiSE) {
     return [=](float t) {
@@ -22,13 +14,7 @@ std::function<double(float)> NormalDensityOfMeans(float mean, double twoVarN, fl
     };
 }
 
-CSamplingView::CSamplingView() : m_pFrame(&AfxGetMainFrame()) {}
-
-void CSamplingView::DrawNumber(Dc& dc, int x, int y, const char* format, double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    dc.TextOut(x, y, text);
-}
+CSamplingView::CSamplingView() : CPlotView(DemoStartup(kStartInstruction, kBlue)) {}
 
 void CSamplingView::SetCurveColumns(float width, float columns) {
     m_fHalfWidth = (width / columns) * 0.5f;
@@ -48,82 +34,23 @@ double CSamplingView::ExpectedCount(float x) const {
 }
 
 void CSamplingView::OnInitialUpdate() {
-    SetScaleToFitSize(m_pFrame->ReferenceCanvas());
-    s_bPaintEnabled = 1;
-    s_bAbort = 0;
+    CDemoView::OnInitialUpdate();
+    m_bAbort = 0;
 }
 
 bool CSamplingView::OnCommandHelp() {
-    s_bAbort = 1;
+    m_bAbort = 1;
     return false;
-}
-
-bool CSamplingView::OnCommand(unsigned id) {
-    if (id != res::ID_START_DEMO) return false;
-    OnStartDemo();
-    return true;
-}
-
-bool CSamplingView::OnUpdateCommand(CCmdUI& cmdUI) {
-    if (cmdUI.m_nID != res::ID_START_DEMO) return false;
-    OnUpdateStartDemo(cmdUI);
-    return true;
-}
-
-void CSamplingView::OnUpdateStartDemo(CCmdUI& cmdUI) { cmdUI.Enable(Flags().declined != 0); }
-
-bool CSamplingView::OpenPaint(Dc& dc) {
-    if (!s_bPaintEnabled) return false;
-    PaintGreyBackground(dc);
-    DemoFlags flags = Flags();
-    if (flags.declined) {
-        dc.TextOut(100, 100, kStartInstruction);
-        return false;
-    }
-    dc.SetTextColor(kGrey);  // erases the instruction a declined window showed
-    dc.TextOut(100, 100, kStartInstruction);
-    dc.SetTextColor(kBlue);
-    if (flags.chosen) return true;
-
-    // The first paint of a new document asks for the parameters; the run starts with the next paint.
-    s_bPaintEnabled = 0;
-    if (ChooseParameters()) flags.chosen = 1;
-    else flags.declined = 1;
-    InvalidateRect();
-    s_bPaintEnabled = 1;
-    return false;
-}
-
-void CSamplingView::OnStartDemo() {
-    DemoFlags flags = Flags();
-    if (flags.chosen) return;
-    if (ChooseParameters()) {
-        flags.chosen = 1;
-        flags.declined = 0;
-    }
-    InvalidateRect();
 }
 
 void CSamplingView::TimedPause(unsigned ms) {
-    // Stops the timer however the pause ends, also when a closing window unwinds it.
-    struct TimerGuard {
-        CSamplingView& view;
-        ~TimerGuard() { view.KillTimer(kPauseTimer); }
-    } guard{*this};
-    SetTimer(kPauseTimer, ms);
-    s_bPaintEnabled = 0;
-    do {
-        WaitMessage();
-        MSG m;
-        if (!PeekMessage(m)) continue;
-        if (m.message == WM_TIMER) s_bPaintEnabled = 1;
-        DispatchMessage(m);
-    } while (!s_bPaintEnabled);
+    const PaintingHeld held(*this);
+    WaitTimer(ms);
 }
 
 void CSamplingView::PauseAfterSample(SamplePacing& pacing) {
-    if (pacing.s_bStep) pacing.WaitForStepKey();
-    else TimedPause(static_cast<unsigned>(pacing.s_delay));
+    if (pacing.m_bStep) pacing.WaitForStepKey();
+    else TimedPause(static_cast<unsigned>(pacing.m_delay));
 }
 
 void CSamplingView::PresentSample(Dc& dc, std::string_view text, SamplePacing& pacing) {

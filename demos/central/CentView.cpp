@@ -46,7 +46,7 @@ void CCentView::DrawLabels(Dc& dc) {
     DrawLabelBlock(dc, "SAMPLE MEAN DISTRIBUTION", "%.0f", m_fCountMax);
     const MeanAxis& a = m_axis;
     const float values[] = {a.minus3, a.minus2, a.minus1, a.m, a.plus1, a.plus2, a.plus3};
-    DrawEvenXLabels(dc, values, 6);
+    DrawXAxisLabels(dc, ReferenceCanvas(), values, 6);
 }
 
 float CCentView::SampleMean(Dc& dc) {

@@ -3,11 +3,9 @@
 namespace dulm {
 
 bool CAllDoc::OnNewDocument() {
-    if (!CDocument::OnNewDocument()) return false;
+    if (!CDemoDoc::OnNewDocument()) return false;
     m_bFinished = 0;
-    m_bDeclined = 0;
-    m_bChosen = 0;
-    m_pBins.reset();
+    m_bins.reset();
     return true;
 }
 

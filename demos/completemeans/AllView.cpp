@@ -7,6 +7,7 @@
 
 #include "app/ViewConventions.h"
 #include "demos/completemeans/AllDlg.h"
+#include "platform/Keys.h"
 
 namespace dulm {
 
@@ -49,9 +50,6 @@ float CompleteMeansCountMax(long count, int popSize) { return static_cast<float>
 
 CAllDoc& CAllView::Doc() const { return static_cast<CAllDoc&>(*GetDocument()); }
 
-// The declined flag is this document's second field.
-DemoFlags CAllView::Flags() { return {Doc().m_bDeclined, Doc().m_bChosen}; }
-
 bool CAllView::ChooseParameters() {
     CAllDlg dlg;
     if (dlg.DoModal() != IDOK) return false;
@@ -61,7 +59,7 @@ bool CAllView::ChooseParameters() {
 }
 
 void CAllView::OnKeyUp(unsigned nChar, unsigned /*nRepCnt*/, unsigned nFlags) {
-    if (const std::optional<int> d = DigitOfKey(nChar, nFlags)) s_speed = static_cast<std::int16_t>(*d);
+    if (const std::optional<int> d = DigitOfKey(nChar, nFlags)) m_speed = static_cast<std::int16_t>(*d);
 }
 
 void CAllView::OnDraw(Dc& dc) {
@@ -77,19 +75,24 @@ void CAllView::OnDraw(Dc& dc) {
 
     m_px0 = static_cast<std::int16_t>(m_px0 + m_cw);
     m_px1 = static_cast<std::int16_t>(m_px1 + m_cw);
-    SetPlotRect(m_px0, m_py0, m_px1, m_py1);
+    SetPlotRect({m_px0, m_py0, m_px1, m_py1});
     float done = 0.0f;
     if (!doc.m_bFinished) {
         done = RunSamples(dc, doc, ymax);
+        if (!doc.m_bins) {
+            // No memory for the histogram: this run ends here, and the next paint tries again.
+            ReportNoMemory(dc);
+            return;
+        }
     } else {
-        RedrawStretchedHistogram(dc, doc.m_pBins);
+        RedrawStretchedHistogram(dc, doc.m_bins);
         done = doc.m_fDone;
     }
     m_fDone = done;
     if (done == kAbortValue) {
         // Stopped by a help request: the next paint starts the enumeration again.
-        s_bAbort = 0;
-        doc.m_pBins.reset();
+        m_bAbort = 0;
+        doc.m_bins.reset();
         return;
     }
     DrawExpectedCurve(dc, ymax);
@@ -117,8 +120,8 @@ void CAllView::PrepareRun(const CAllDoc& doc) {
     m_rows[size_t(m_n + 2)] = static_cast<std::int16_t>(m_rows[size_t(m_n)] + 45);
     m_digits.Reset(m_n, m_N);
     m_x = static_cast<std::int16_t>((W() - 1) / 4 - 4);
-    s_bShowSample = 1;
-    s_speed = 2;
+    m_bShowSample = 1;
+    m_speed = 2;
 }
 
 // Also leaves PX0 and PX1 where the axis labels end; the histogram frame starts from there.
@@ -147,27 +150,25 @@ void CAllView::DrawLabels(Dc& dc, float ymax) {
 
 float CAllView::RunSamples(Dc& dc, CAllDoc& doc, float ymax) {
     float done = 0.0f;
-    doc.m_pBins = RequireBins(AnimateHistogram(dc, 1024, 768, 1.0f, m_fN, 0.0f, ymax,
-                                               static_cast<std::int32_t>(m_count),
-                                               [&] { return NextCompleteSample(dc); }, done),
-                              doc.m_bFinished);
+    doc.m_bins = AnimateHistogram(dc, 1024, 768, 1.0f, m_fN, 0.0f, ymax, static_cast<std::int32_t>(m_count),
+                                  [&] { return NextCompleteSample(dc); }, done);
     doc.m_fDone = done;
     return done;
 }
 
 float CAllView::NextCompleteSample(Dc& dc) {
     // Digit 0 ends the details and the pauses for the rest of the run, whatever is pressed later.
-    if (s_bShowSample && s_speed == 0) s_bShowSample = 0;
+    if (m_bShowSample && m_speed == 0) m_bShowSample = 0;
     m_digits.Advance();
     const float mean = static_cast<float>(m_digits.Sum()) / static_cast<float>(m_n);
-    if (s_bShowSample) {
+    if (m_bShowSample) {
         DrawDetails(dc, mean, m_pFrame->m_penBlack);
-        TimedPause(static_cast<unsigned>(s_speed) * kSpeedStepMs);
+        TimedPause(static_cast<unsigned>(m_speed) * kSpeedStepMs);
         const Colour label = dc.SetTextColor(kGrey);
         DrawDetails(dc, mean, m_pFrame->m_penGrey);
         dc.SetTextColor(label);
     }
-    return s_bAbort ? kAbortValue : mean;
+    return m_bAbort ? kAbortValue : mean;
 }
 
 // The elements one under the other, a rule, their sum and the mean, in the current text colour.

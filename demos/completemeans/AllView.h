@@ -39,7 +39,6 @@ public:
     float NextCompleteSample(Dc& dc);
 
 protected:
-    DemoFlags Flags() override;
     bool ChooseParameters() override;
 
 private:
@@ -51,8 +50,8 @@ private:
     void DrawExpectedCurve(Dc& dc, float ymax);
 
     // The run's state, kept per view.
-    std::int16_t s_speed = 2;  // pause digit: 500 ms per step
-    int s_bShowSample = 1;     // show each sample's details
+    std::int16_t m_speed = 2;  // pause digit: 500 ms per step
+    int m_bShowSample = 1;     // show each sample's details
     SampleOdometer m_digits;
     std::array<std::int16_t, 8> m_rows{};  // y of the elements, the rule, the sum and the mean
     std::int16_t m_x = 0;                  // x of the detail column

@@ -37,7 +37,7 @@ float CStutView::CountAxisTop() const { return StudentCountMax(m_nSamples, Doc()
 void CStutView::DrawLabels(Dc& dc) {
     DrawLabelBlock(dc, "STUDENT'S T DISTRIBUTION", "%.0f", m_fCountMax);
     const float values[] = {-5.0f, -4.0f, -3.0f, -2.0f, -1.0f, 0.0f, 1.0f, 2.0f, 3.0f, 4.0f, 5.0f};
-    DrawEvenXLabels(dc, values, 10);
+    DrawXAxisLabels(dc, ReferenceCanvas(), values, 10);
 }
 
 float CStutView::SampleTScore(Dc& dc) {

@@ -33,7 +33,7 @@ void CZentView::DrawLabels(Dc& dc) {
     m_fDensityMax = ZentralDensityMax(W() - 60, m_fCountMax, m_nSamples);
     DrawLabelBlock(dc, "SAMPLE MEAN DISTRIBUTION", "%.2f", m_fDensityMax);
     const float values[] = {-3.0f, -2.0f, -1.0f, 0.0f, 1.0f, 2.0f, 3.0f};
-    DrawEvenXLabels(dc, values, 6);
+    DrawXAxisLabels(dc, ReferenceCanvas(), values, 6);
 }
 
 float CZentView::SampleZScore(Dc& dc) {
@@ -50,12 +50,12 @@ float CZentView::SampleZScore(Dc& dc) {
 void CZentView::CorrectEarlyEnd(Dc& dc, long binned) {
     dc.SetTextColor(kGrey);
     DrawSampleCountLine(dc, m_nSamples);
-    DrawAxisTopAndMiddle(dc, "%.2f", m_fDensityMax);
+    DrawYAxisTopAndMiddle(dc, ReferenceCanvas(), "%.2f", m_fDensityMax);
     dc.SetTextColor(kBlack);
     DrawSampleCountLine(dc, binned);
     // A run ends early only after a bar has grown, so at least one score was binned.
     const float relabelled = m_fDensityMax * static_cast<float>(m_nSamples) / static_cast<float>(binned);
-    DrawAxisTopAndMiddle(dc, "%.2f", relabelled);
+    DrawYAxisTopAndMiddle(dc, ReferenceCanvas(), "%.2f", relabelled);
 }
 
 // The standard normal curve scaled to the scores binned.

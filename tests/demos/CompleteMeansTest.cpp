@@ -56,8 +56,8 @@ TEST(CompleteMeans, AllSamplesOfThreeByTwoInOdometerOrderWithExactCounts) {
     EXPECT_EQ(doc.m_bFinished, 1);
     EXPECT_EQ(doc.m_fDone, 9.0f);
     std::vector<float> counts;
-    for (int k = 0; k < doc.m_pBins.Records(); ++k)
-        if (doc.m_pBins[k].count != 0.0f) counts.push_back(doc.m_pBins[k].count);
+    for (int k = 0; k < doc.m_bins.Records(); ++k)
+        if (doc.m_bins[k].count != 0.0f) counts.push_back(doc.m_bins[k].count);
     EXPECT_EQ(counts, (std::vector<float>{1, 2, 3, 2, 1}));
     EXPECT_TRUE(s.Drew("10"));
     EXPECT_TRUE(s.Drew("# of samples=9"));
@@ -94,7 +94,7 @@ TEST(CompleteMeans, HelpStopsTheRunAndTheNextPaintStartsFromTheFirstSample) {
     ASSERT_EQ(s.RunToQuiescence(), Activity::Quiescent);
     EXPECT_EQ(s.User().HelpContexts(), std::vector<unsigned>{0x2006E});
     EXPECT_EQ(s.Document<CAllDoc>().m_bFinished, 0);
-    EXPECT_FALSE(s.Document<CAllDoc>().m_pBins);
+    EXPECT_FALSE(s.Document<CAllDoc>().m_bins);
     EXPECT_EQ(MeanLines(s), 3u);
 
     const size_t before = s.TextLog().size();
@@ -132,23 +132,23 @@ TEST(CompleteMeans, RedrawStretchesTheStoredBarsToTheNewFrame) {
     s.KeyAt(1, DigitKey(0));
     s.RunToQuiescence();
     const CAllDoc& doc = s.Document<CAllDoc>();
-    const int w0 = doc.m_pBins.FrameWidth();
-    const int h0 = doc.m_pBins.FrameHeight();
+    const int w0 = doc.m_bins.FrameWidth();
+    const int h0 = doc.m_bins.FrameHeight();
 
     s.Host().Resize({500, 350});  // a larger logical font: a narrower, lower frame
     ASSERT_EQ(s.RunToQuiescence(), Activity::Quiescent);
     const auto& view = s.GetView<CAllView>();
-    const int w = view.Right() - view.Left();
-    const int h = view.Bottom() - view.Top();
+    const int w = view.Box().Width();
+    const int h = view.Box().Height();
     ASSERT_NE(w, w0);
     int bars = 0;
-    for (int k = 0; k < doc.m_pBins.Records(); ++k) {
-        const HistogramBin& bin = doc.m_pBins[k];
+    for (int k = 0; k < doc.m_bins.Records(); ++k) {
+        const HistogramBin& bin = doc.m_bins[k];
         if (bin.count == 0.0f) continue;
         ++bars;
-        const int x = int(double(bin.x) * w / w0) + view.Left();
-        const int y = int(double(bin.top) * h / h0) + view.Top();
-        EXPECT_EQ(s.Pixel(x, view.Bottom()), kBlack);
+        const int x = int(double(bin.x) * w / w0) + view.Box().left;
+        const int y = int(double(bin.top) * h / h0) + view.Box().top;
+        EXPECT_EQ(s.Pixel(x, view.Box().bottom), kBlack);
         EXPECT_EQ(s.Pixel(x, y + 1), kBlack);
         EXPECT_NE(s.Pixel(x, y - 1), kBlack);
     }

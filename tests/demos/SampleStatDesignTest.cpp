@@ -109,19 +109,20 @@ TEST_P(SampleStatDesign, HelpDuringAPausedRunAbortsItAndTheNextPaintStartsOver) 
     EXPECT_EQ(s.User().DialogsShown().size(), 1u);
 }
 
-TEST_P(SampleStatDesign, CancelShowsTheInstructionAndStartDemoOpensTheDialog) {
+TEST_P(SampleStatDesign, NoMemoryForTheHistogramEndsOnlyThatRunAndTheNextPaintRunsAgain) {
     Scenario s(GetParam().id);
-    s.User().QueueDialog(DialogAnswer{true, {}});
-    s.RunToQuiescence();
-    EXPECT_TRUE(DrewAt(s, kStartInstruction, 100, 100, kBlack));
-    EXPECT_TRUE(s.Host().QueryCommand(res::ID_START_DEMO).enabled);
+    StartWithoutPauses(s);
+    HistogramBins::InjectAllocationFailures(1);
+    ASSERT_EQ(s.RunToQuiescence(), Activity::Quiescent);
+    HistogramBins::InjectAllocationFailures(0);
+    EXPECT_TRUE(s.Drew("Not enough memory for the histogram."));
+    EXPECT_EQ(Outcome(s).finished, 0);
 
-    s.CommandAt(s.NowMs() + 10, res::ID_START_DEMO);
-    StartWithoutPauses(s, nullptr, s.NowMs() + 20);
-    s.RunToQuiescence();
-    EXPECT_FALSE(s.Host().QueryCommand(res::ID_START_DEMO).enabled);
+    s.PaintAt(s.NowMs() + 10);
+    s.KeyAt(s.NowMs() + 11, DigitKey(0));
+    ASSERT_EQ(s.RunToQuiescence(), Activity::Quiescent);
     EXPECT_EQ(Outcome(s).finished, 1);
-    EXPECT_EQ(s.User().DialogsShown().size(), 2u);
+    EXPECT_EQ(Outcome(s).done, std::stof(GetParam().samples));
 }
 
 TEST_P(SampleStatDesign, ClosingDuringATimedPauseEndsTheRun) {

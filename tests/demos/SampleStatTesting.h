@@ -52,7 +52,7 @@ struct RunOutcome {
 
 inline RunOutcome Outcome(const Scenario& s) {
     const auto& d = s.Document<CSampleStatDoc>();
-    return {d.m_bFinished, d.m_bChosen, d.m_fDone, &d.m_pBins};
+    return {d.m_bFinished, d.m_bChosen, d.m_fDone, &d.m_bins};
 }
 
 inline double SumOfCounts(const HistogramBins& bins) {

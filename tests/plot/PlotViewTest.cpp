@@ -7,6 +7,7 @@
 
 #include "harness/ScriptedUi.h"
 #include "platform/ViewHost.h"
+#include "app/MainFrame.h"
 #include "plot/PlotView.h"
 
 namespace dulm {
@@ -26,6 +27,12 @@ public:
 
 class PlotViewTest : public testing::Test {
 protected:
+    PlotViewTest() { SetAppMainFrame(&m_frame); }
+    ~PlotViewTest() override {
+        m_host.reset();
+        SetAppMainFrame(nullptr);
+    }
+
     // Runs the probe on a view thread and waits until the view rests.
     void Run(std::function<void(ProbeView&, Dc&)> probe) {
         ProbeView::s_probe = std::move(probe);
@@ -37,6 +44,7 @@ protected:
 
     CMultiDocTemplate m_template{1, "Probe", [] { return std::make_unique<CDocument>(); },
                                  [] { return std::make_unique<ProbeView>(); }};
+    CMainFrame m_frame{{200, 200}};
     ScriptedUi m_ui;
     std::unique_ptr<ViewHost> m_host;
 };
@@ -62,7 +70,7 @@ struct HistogramResult {
 
 HistogramResult Animate(ProbeView& view, Dc& dc, Playlist& list, std::int32_t count, float ymax = 100.0f) {
     HistogramResult r;
-    view.SetPlotRect(0, 0, 100, 100);
+    view.SetPlotRect({0, 0, 100, 100});
     const HistogramBins bins = view.AnimateHistogram(dc, 1000, 1000, 0.0f, 100.0f, 0.0f, ymax, count, list, r.done);
     for (int k = 0; k < bins.Records(); ++k) r.counts.push_back(bins[k].count);
     r.drawn = list.next;
@@ -139,7 +147,7 @@ TEST_F(PlotViewTest, RunEndsWhenCountValuesAreBinnedAndBarsGrowFromTheBaseline) 
 
 TEST_F(PlotViewTest, FilledCurveOverAConstantIsASolidBlockAndHighValuesLeaveColumnsEmpty) {
     Run([](ProbeView& view, Dc& dc) {
-        view.SetPlotRect(10, 10, 110, 110);
+        view.SetPlotRect({10, 10, 110, 110});
         view.PlotCurve(dc, kBlack, 1000, 1000, 0.0f, 100.0f, 0.0f, 100.0f,
                        [](float x) { return x < 50.0f ? 40.0 : 150.0; }, true);
     });
@@ -153,7 +161,7 @@ TEST_F(PlotViewTest, FilledCurveOverAConstantIsASolidBlockAndHighValuesLeaveColu
 
 TEST_F(PlotViewTest, DottedCurveSetsOnePixelPerColumnRoundingHalvesUp) {
     Run([](ProbeView& view, Dc& dc) {
-        view.SetPlotRect(0, 0, 100, 100);
+        view.SetPlotRect({0, 0, 100, 100});
         view.PlotCurve(dc, kRed, 1000, 1000, 0.0f, 100.0f, 0.0f, 100.0f, [](float) { return 20.5; }, false);
     });
     EXPECT_EQ(Pixel(0, 79), kRed);  // 100 - trunc(20.5 + 0.5)

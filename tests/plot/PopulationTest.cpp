@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/Keys.h"
 #include "platform/Rand.h"
 #include "plot/Population.h"
 #include "plot/SamplePacing.h"
@@ -115,16 +116,16 @@ TEST(Population, MomentsNamesAndPictures) {
 TEST(SamplePacing, DigitsSetTheDelayAndThePauseKeyEntersStepMode) {
     SamplePacing pacing;
     pacing.OnKeyUp('3', 0x04);
-    EXPECT_EQ(pacing.s_delay, 900);
+    EXPECT_EQ(pacing.m_delay, 900);
     pacing.OnKeyUp(0x69, 0x49);  // keypad 9
-    EXPECT_EQ(pacing.s_delay, 8100);
+    EXPECT_EQ(pacing.m_delay, 8100);
     pacing.OnKeyUp(0x60, 0x52);  // keypad 0
-    EXPECT_EQ(pacing.s_delay, 0);
+    EXPECT_EQ(pacing.m_delay, 0);
     pacing.OnKeyUp('A', 0x1E);
-    EXPECT_EQ(pacing.s_delay, 0);
-    EXPECT_EQ(pacing.s_bStep, 0);
+    EXPECT_EQ(pacing.m_delay, 0);
+    EXPECT_EQ(pacing.m_bStep, 0);
     pacing.OnKeyUp(0x13, 0x45);  // Pause
-    EXPECT_EQ(pacing.s_bStep, 1);
+    EXPECT_EQ(pacing.m_bStep, 1);
     EXPECT_EQ(DigitOfKey(0x1B, 0x01), std::nullopt);
 }
 
