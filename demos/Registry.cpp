@@ -3,6 +3,8 @@
 #include "demos/PlaceholderView.h"
 #include "demos/central/CentView.h"
 #include "demos/completemeans/AllView.h"
+#include "demos/correlation/CorrView.h"
+#include "demos/regression/RegrView.h"
 #include "demos/studentt/StutView.h"
 #include "demos/variance/VariView.h"
 #include "demos/zentral/ZentView.h"
@@ -34,8 +36,8 @@ std::vector<std::unique_ptr<CMultiDocTemplate>> MakeDemoTemplates() {
     templates.push_back(MakeTemplate<CVariDoc, CVariView>(IDR_VARIANCE));
     templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_ALPHA));
     templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_POWER));
-    templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_CORRELATION));
-    templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_REGRESSION));
+    templates.push_back(MakeTemplate<CCorrDoc, CCorrView>(IDR_CORRELATION));
+    templates.push_back(MakeTemplate<CRegrDoc, CRegrView>(IDR_REGRESSION));
     templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_ANOVA));
     templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_ANOVA2));
     return templates;

@@ -1,0 +1,215 @@
+#include "demos/regression/RegrView.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "app/ViewConventions.h"
+#include "platform/Keys.h"
+
+namespace dulm {
+
+namespace {
+
+// The points from left to right: a, b, c, d, e.
+constexpr std::array<size_t, kRegrPoints> kLeftToRight = {4, 2, 0, 1, 3};
+
+}  // namespace
+
+CRegrDoc& CRegrView::Doc() const { return static_cast<CRegrDoc&>(*GetDocument()); }
+
+// A click left of the centroid (or on it) moves the left end, one right of it the right end.
+// The first click of a game only records its end; every later one shows the line again.
+void CRegrView::OnLButtonDown(unsigned /*nFlags*/, Point point) {
+    if (m_bStopped) return;
+    const Point p = GetDC().DPtoLP(point);
+    (p.x > m_centroidX ? m_right : m_left) = p;
+    if (m_bWaiting) m_bWaiting = 0;
+    else GetDocument()->UpdateAllViews();
+}
+
+// Esc ends the game: the least-squares line replaces the user's.
+void CRegrView::OnKeyUp(unsigned /*nChar*/, unsigned /*nRepCnt*/, unsigned nFlags) {
+    if (m_bStopped || !IsEscScan(nFlags)) return;
+    m_bStopped = 1;
+    m_bRepeatUpdate = 1;
+    m_bWaiting = 0;
+    GetDocument()->UpdateAllViews();
+}
+
+// F1 opens the help as usual; the paint after the help window closes starts from a fresh scatterplot.
+bool CRegrView::OnCommandHelp() {
+    m_bHelpPressed = 1;
+    return false;
+}
+
+void CRegrView::OnDraw(Dc& dc) {
+    CRegrDoc& doc = Doc();
+    if (m_bHelpPressed) {
+        m_bHelpPressed = 0;
+        doc.m_bFresh = 1;
+    }
+    if (doc.m_bFresh) {
+        const SelectGuard<Brush> brush(dc, m_brushBackground);
+        dc.FloodFill(100, 100, kNeverDrawn);
+    }
+    dc.SetBkColor(kGrey);
+    dc.SetBkMode(BkMode::Transparent);
+    const auto font = SelectScaledFont(dc, *m_pFrame);
+    const TextMetrics tm = dc.GetTextMetrics();
+    m_frame.emplace(ReferenceCanvas(), tm.tmHeight, tm.tmAveCharWidth);
+    m_xScale = m_frame->Wl * 0.1;
+    m_yScale = m_frame->xRow * 0.1;
+
+    if (doc.m_bFresh) {
+        DrawScatter(dc);
+        doc.m_bFresh = 0;
+    }
+    // A repaint while waiting for the first click leaves the scatterplot as it is.
+    if (m_bWaiting) return;
+    if (m_bStopped) doc.m_bUserLine = 0;
+
+    if (doc.m_bUserLine) {
+        double xL = 0.0, yL = 0.0, xR = 0.0, yR = 0.0;
+        ToData(m_left, xL, yL);
+        ToData(m_right, xR, yR);
+        m_x0 = xL;
+        m_y0 = yL;
+        // Ends (nearly) one above the other get a steep line instead of a division by almost nothing.
+        m_slope = xR - xL < 0.01 ? 100.0 : (yR - yL) / (xR - xL);
+        DrawScatter(dc);
+        DrawFittedLine(dc);
+        return;
+    }
+
+    DrawScatter(dc);
+    m_slope = doc.m_sdY * m_r / doc.m_sdX;
+    m_x0 = 0.0;
+    m_y0 = doc.m_meanY;
+    DrawFittedLine(dc);
+    DrawPointList(dc);
+    if (m_bRepeatUpdate) {
+        doc.UpdateAllViews();
+        m_bRepeatUpdate = 0;
+    }
+}
+
+Point CRegrView::Raw(double x, double y) const {
+    return {Rnd((x + 5.0) * m_xScale), m_frame->xRow - Rnd((y + 5.0) * m_yScale)};
+}
+
+void CRegrView::ToData(Point p, double& x, double& y) const {
+    const ScatterFrame& f = *m_frame;
+    const double rawX = double(p.x - f.box.left) * f.Wl / f.box.Width();
+    const double rawY = double(p.y - f.box.top) * f.Hl / f.box.Height();
+    x = rawX / m_xScale - 5.0;
+    y = (f.xRow - rawY) / m_yScale - 5.0;
+}
+
+void CRegrView::DrawScatter(Dc& dc) {
+    const CRegrDoc& doc = Doc();
+    const ScatterFrame& f = *m_frame;
+    {
+        const SelectGuard<Brush> brush(dc, m_brushBackground);
+        dc.FloodFill(100, 100, kNeverDrawn);
+    }
+    dc.SetTextColor(kScatterBlue);
+    DrawScatterHeading(dc, f);
+    DrawAxisNumber(dc, 0, 2 * f.ch - f.ch, 5.0);
+    DrawAxisNumber(dc, 0, (f.xRow + 2 * f.ch) / 2 - f.ch, 0.0);
+    DrawAxisNumber(dc, 0, f.xRow - f.ch / 2, -5.0);
+
+    dc.SetTextColor(kBlack);
+    double sum = 0.0;
+    for (size_t i = 0; i < kRegrPoints; ++i) {
+        PlotLetter(dc, doc.m_x[i], doc.m_y[i], doc.m_letters[i]);
+        sum += doc.m_x[i] * doc.m_y[i];
+    }
+    // The x values have mean 0: Pearson's r, and the least-squares line's mean squared residual.
+    dc.SetTextColor(kScatterBlue);
+    m_r = sum / 5.0 / (doc.m_sdX * doc.m_sdY);
+    m_syx = (1.0 - m_r * m_r) * doc.m_sdY * doc.m_sdY;
+
+    // A small red square around the centroid (0, mean of y).
+    const Point raw = Raw(0.0, doc.m_meanY);
+    const Point c = f.Place(raw.x, raw.y);
+    const SelectGuard<Pen> pen(dc, m_penMarker);
+    dc.MoveTo(c.x + 1, c.y + 1);
+    dc.LineTo(c.x - 1, c.y + 1);
+    dc.LineTo(c.x - 1, c.y - 1);
+    dc.LineTo(c.x + 1, c.y - 1);
+    dc.LineTo(c.x + 1, c.y + 1);
+    m_centroidX = c.x;
+}
+
+void CRegrView::PlotLetter(Dc& dc, double x, double y, char letter) {
+    if (x > 5.0 || x < -5.0 || y > 5.0 || y < -5.0) return;
+    const Point raw = Raw(x, y);
+    const Point p = m_frame->Place(raw.x, raw.y);
+    dc.TextOut(p.x - m_frame->cw / 2, p.y - m_frame->ch / 2, std::string_view(&letter, 1));
+}
+
+// Cut at y = -4.9 and 4.9 when steeper than 1, otherwise at x = -4.9 and 4.9 (falling lines
+// included, whose ends may then lie beyond the frame).
+void CRegrView::DrawFittedLine(Dc& dc) {
+    const CRegrDoc& doc = Doc();
+    const ScatterFrame& f = *m_frame;
+    const double b = m_slope;
+    auto lineY = [&](double x) { return (x - m_x0) * b + m_y0; };
+    Point a;
+    Point z;
+    if (b > 1.0) {
+        a = Raw((-4.9 - m_y0) / b + m_x0, -4.9);
+        z = Raw((4.9 - m_y0) / b + m_x0, 4.9);
+    } else {
+        a = Raw(-4.9, lineY(-4.9));
+        z = Raw(4.9, lineY(4.9));
+    }
+    m_err = 0.0;
+    for (size_t i = 0; i < kRegrPoints; ++i) {
+        const double d = lineY(doc.m_x[i]) - doc.m_y[i];
+        m_err += d * d / 5.0;
+    }
+
+    {
+        const SelectGuard<Pen> pen(dc, m_penLine);
+        m_lineFrom = f.Place(a.x, a.y);
+        m_lineTo = f.Place(z.x, z.y);
+        dc.MoveTo(m_lineFrom);
+        dc.LineTo(m_lineTo);
+        // Each point's residual, with its length beside the middle of the segment.
+        for (size_t i = 0; i < kRegrPoints; ++i) {
+            const double fitted = lineY(doc.m_x[i]);
+            const Point point = Raw(doc.m_x[i], doc.m_y[i]);
+            const int yrLine = Raw(doc.m_x[i], fitted).y;
+            dc.MoveTo(f.Place(point.x, point.y));
+            dc.LineTo(f.Place(point.x, yrLine));
+            char text[32];
+            std::snprintf(text, sizeof text, "%.3f", std::fabs(fitted - doc.m_y[i]));
+            const Point mid = f.Place(point.x, (yrLine + point.y) / 2);
+            dc.TextOut(mid.x, mid.y - f.ch / 2, text);
+        }
+    }
+
+    dc.SetTextColor(kScatterGreen);
+    char text[48];
+    std::snprintf(text, sizeof text, "Syx = %.7f", m_syx);
+    dc.TextOut(f.Wl / 2 - 3 * f.cw, 3 * f.ch / 4, text);
+    std::snprintf(text, sizeof text, "err = %.7f", m_err);
+    dc.TextOut(f.Wl / 2 - 3 * f.cw, 11 * f.ch / 4, text);
+    dc.SetTextColor(kBlack);
+}
+
+// "a = (-2, 0.123)" and so on, left to right.
+void CRegrView::DrawPointList(Dc& dc) {
+    const CRegrDoc& doc = Doc();
+    const ScatterFrame& f = *m_frame;
+    const int step = (f.xRow - 4 * f.ch - 2 * f.ch) / 8;
+    for (int i = 0; i < kRegrPoints; ++i) {
+        const size_t j = kLeftToRight[size_t(i)];
+        char text[48];
+        std::snprintf(text, sizeof text, "%c = (%hd, %.3f)", doc.m_letters[j], static_cast<short>(i - 2), doc.m_y[j]);
+        dc.TextOut(4 * f.cw, 2 * f.ch + i * step, text);
+    }
+}
+
+}  // namespace dulm

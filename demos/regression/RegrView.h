@@ -1,0 +1,74 @@
+// The Regression demonstration, a game of fitting a line by eye: the user pins a line by
+// clicking its ends either side of the centroid and sees its residuals and mean squared error
+// ("err") against that of the least-squares line ("Syx"); Esc ends the game with the
+// least-squares line and the list of the points.
+#pragma once
+
+#include <optional>
+
+#include "app/DemoView.h"
+#include "demos/regression/RegrDoc.h"
+#include "demos/scatter/ScatterFrame.h"
+
+namespace dulm {
+
+class CRegrView : public CDemoView {
+public:
+    void OnDraw(Dc& dc) override;
+    void OnLButtonDown(unsigned nFlags, Point point) override;
+    void OnKeyUp(unsigned nChar, unsigned nRepCnt, unsigned nFlags) override;
+    bool OnCommandHelp() override;
+
+    // The game's state and what the last paint showed.
+    bool Waiting() const { return m_bWaiting != 0; }
+    bool Stopped() const { return m_bStopped != 0; }
+    Point LeftEnd() const { return m_left; }
+    Point RightEnd() const { return m_right; }
+    int CentroidX() const { return m_centroidX; }
+    double Slope() const { return m_slope; }
+    double Syx() const { return m_syx; }
+    double Err() const { return m_err; }
+    Point LineFrom() const { return m_lineFrom; }
+    Point LineTo() const { return m_lineTo; }
+
+private:
+    CRegrDoc& Doc() const;
+    // The grey background, the labels, the letters, r and Syx, and the red centroid marker.
+    void DrawScatter(Dc& dc);
+    void PlotLetter(Dc& dc, double x, double y, char letter);
+    // The line of slope m_slope through (m_x0, m_y0), the residuals with their lengths, Syx and err.
+    void DrawFittedLine(Dc& dc);
+    void DrawPointList(Dc& dc);
+    Point Raw(double x, double y) const;
+    // A clicked point back in data values.
+    void ToData(Point p, double& x, double& y) const;
+
+    // The game: waiting for the first click, pinning, stopped by Esc.
+    int m_bWaiting = 1;
+    int m_bStopped = 0;
+    int m_bRepeatUpdate = 0;
+    int m_bHelpPressed = 0;
+    Point m_left;   // the clicked ends, in logical coordinates
+    Point m_right;
+
+    // The view's own pens and brush, kept as long as the view.
+    const Pen m_penLine{kScatterLine, 0};
+    const Pen m_penMarker{kRed, 0};
+    const Brush m_brushBackground = Brush::Solid(kGrey);
+
+    // Recomputed by every paint.
+    std::optional<ScatterFrame> m_frame;
+    double m_xScale = 1.0;
+    double m_yScale = 1.0;
+    int m_centroidX = 0;
+    double m_r = 0.0;
+    double m_syx = 0.0;
+    double m_slope = 0.0;
+    double m_x0 = 0.0;
+    double m_y0 = 0.0;
+    double m_err = 0.0;
+    Point m_lineFrom;  // the ends of the fitted line, placed
+    Point m_lineTo;
+};
+
+}  // namespace dulm

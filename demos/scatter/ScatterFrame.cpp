@@ -1,0 +1,28 @@
+#include "demos/scatter/ScatterFrame.h"
+
+#include <cstdio>
+
+namespace dulm {
+
+ScatterFrame::ScatterFrame(Size canvas, int ch_, int cw_)
+    : ch(ch_), cw(cw_), Wl(canvas.cx - 1), Hl(canvas.cy - 1), xRow(Hl - ch_),
+      box{2 * cw_, 2 * ch_ - ch_ / 2, Wl - cw_, xRow - ch_ / 2} {}
+
+Point ScatterFrame::Place(int xr, int yr) const {
+    return {box.left + xr * box.Width() / Wl, box.top + yr * box.Height() / Hl};
+}
+
+void DrawAxisNumber(Dc& dc, int x, int y, double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.0f", value);
+    dc.TextOut(x, y, text);
+}
+
+void DrawScatterHeading(Dc& dc, const ScatterFrame& f) {
+    dc.TextOut(0, 0, "SCATTERPLOT DISTRIBUTION");
+    DrawAxisNumber(dc, 2 * f.cw, f.xRow, -5.0);
+    DrawAxisNumber(dc, (f.Wl + 2 * f.cw - f.cw) / 2, f.xRow, 0.0);
+    DrawAxisNumber(dc, f.Wl - 2 * f.cw, f.xRow, 5.0);
+}
+
+}  // namespace dulm
