@@ -1,9 +1,11 @@
 #include "demos/Registry.h"
 
 #include "demos/PlaceholderView.h"
+#include "demos/alpha/AlphView.h"
 #include "demos/central/CentView.h"
 #include "demos/completemeans/AllView.h"
 #include "demos/correlation/CorrView.h"
+#include "demos/power/BetaView.h"
 #include "demos/regression/RegrView.h"
 #include "demos/studentt/StutView.h"
 #include "demos/variance/VariView.h"
@@ -34,8 +36,8 @@ std::vector<std::unique_ptr<CMultiDocTemplate>> MakeDemoTemplates() {
     templates.push_back(MakeTemplate<CZentDoc, CZentView>(IDR_ZENTRAL));
     templates.push_back(MakeTemplate<CStutDoc, CStutView>(IDR_STUDENTT));
     templates.push_back(MakeTemplate<CVariDoc, CVariView>(IDR_VARIANCE));
-    templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_ALPHA));
-    templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_POWER));
+    templates.push_back(MakeTemplate<CAlphDoc, CAlphView>(IDR_ALPHA));
+    templates.push_back(MakeTemplate<CBetaDoc, CBetaView>(IDR_POWER));
     templates.push_back(MakeTemplate<CCorrDoc, CCorrView>(IDR_CORRELATION));
     templates.push_back(MakeTemplate<CRegrDoc, CRegrView>(IDR_REGRESSION));
     templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_ANOVA));

@@ -19,7 +19,11 @@ void ScriptedUi::QueueAnswers(const std::vector<int>& answers) {
 
 namespace {
 
-void Apply(const DialogAnswer& answer, const DialogTemplate& tmpl, DialogState& state) {
+// Types the texts and clicks the radio buttons as a person would: an automatic radio button
+// checks itself and clears the rest of its group, a plain one changes nothing, and the dialog
+// answers every click.
+void Apply(const DialogAnswer& answer, CDialog& dialog, DialogState& state) {
+    const DialogTemplate& tmpl = dialog.Template();
     for (const auto& [id, value] : answer.values) {
         const auto group = tmpl.RadioGroup(id);
         if (group.empty()) {
@@ -27,7 +31,11 @@ void Apply(const DialogAnswer& answer, const DialogTemplate& tmpl, DialogState& 
             continue;
         }
         const int index = std::atoi(value.c_str());
-        for (size_t i = 0; i < group.size(); ++i) state[group[i]->id].checked = int(i) == index;
+        if (index < 0 || size_t(index) >= group.size()) continue;
+        const int clicked = group[size_t(index)]->id;
+        if (state[clicked].autoRadio)
+            for (const DialogControl* button : group) state[button->id].checked = button->id == clicked;
+        dialog.OnControlClicked(clicked, state);
     }
 }
 
@@ -44,7 +52,7 @@ int ScriptedUi::DoModal(CDialog& dialog) {
             m_dialogAnswers.pop_front();
         }
         if (answer.cancel) return IDCANCEL;
-        Apply(answer, dialog.Template(), state);
+        Apply(answer, dialog, state);
         const std::optional<ExchangeFailure> failure = dialog.SaveState(state);
         if (!failure) return IDOK;
         m_prompts.push_back(failure->prompt);

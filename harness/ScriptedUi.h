@@ -14,7 +14,8 @@ namespace dulm {
 // One attempt at a dialog: the values typed, then "OK" (or "Cancel").
 struct DialogAnswer {
     bool cancel = false;
-    // An edit's id and its text, or the first id of a radio group and the index of the button to check.
+    // An edit's id and its text, or the first id of a radio group and the index of the button to
+    // click, in the order of the ids.
     std::map<int, std::string> values;
 };
 

@@ -135,8 +135,11 @@ int CDialog::DoModal() { return CurrentUi().DoModal(*this); }
 
 DialogState CDialog::InitialState() {
     DialogState state;
-    for (const DialogControl& c : m_template.controls)
-        if (c.id >= 0) state[c.id].text = c.kind == ControlKind::Edit ? std::string() : c.text;
+    for (const DialogControl& c : m_template.controls) {
+        if (c.id < 0) continue;
+        state[c.id].text = c.kind == ControlKind::Edit ? std::string() : c.text;
+        state[c.id].autoRadio = c.kind != ControlKind::Radio;
+    }
     CDataExchange dx(m_template, state, false);
     DoDataExchange(dx);
     return state;

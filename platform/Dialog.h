@@ -16,7 +16,7 @@ namespace dulm {
 struct ControlState {
     std::string text;
     bool checked = false;
-    bool autoRadio = true;  // a plain radio button is not set by clicking it
+    bool autoRadio = true;  // a plain radio button is not set by clicking it; its dialog may switch the style
 };
 
 class DialogState {
@@ -80,7 +80,8 @@ public:
     // (UpdateData(FALSE)), and the exchange of the values entered (UpdateData(TRUE)).
     DialogState InitialState();
     std::optional<ExchangeFailure> SaveState(DialogState& state);
-    // A button was clicked; a dialog may change other controls in reply.
+    // A button was clicked (a radio button's click has already checked it unless it is a plain
+    // one); a dialog may change other controls in reply: texts, checks and radio styles.
     virtual void OnControlClicked(int /*id*/, DialogState& /*state*/) {}
     // F1 in the dialog opens the help at 0x20000 + the dialog's id.
     virtual unsigned HelpContext() const { return HID_BASE_RESOURCE + m_template.id; }

@@ -152,8 +152,13 @@ void TemplateDialog::OnButton(int id) {
     if (id == int(res::ID_HELP)) return OpenHelp();
     DialogState state = Collect();
     if (m_plainRadios.contains(id)) {
-        const ControlState* before = m_applied.Find(id);
-        state[id].checked = before && before->checked;  // a plain radio button is set by its dialog only
+        // Clicking a plain radio button changes no button (its group may have moved the check):
+        // only its dialog sets one.
+        for (const auto& [cid, widget] : m_controls) {
+            if (!qobject_cast<QRadioButton*>(widget)) continue;
+            const ControlState* before = m_applied.Find(cid);
+            state[cid].checked = before && before->checked;
+        }
     }
     m_dialog->OnControlClicked(id, state);
     Apply(state);
@@ -209,6 +214,8 @@ void TemplateDialog::Apply(const DialogState& state) {
         } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
             SetRadioChecked(*radio, control.checked);
             radio->setText(text);
+            if (control.autoRadio) m_plainRadios.erase(id);
+            else m_plainRadios[id] = true;
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             button->setText(text);
         } else if (auto* label = qobject_cast<QLabel*>(widget); label && label->pixmap().isNull()) {

@@ -56,7 +56,7 @@ private:
     CDialog* m_dialog;  // null once the dialog has finished: its owner may be gone
     HelpRequest m_help;
     std::map<int, QWidget*> m_controls;
-    std::map<int, bool> m_plainRadios;  // plain (not automatic) radio buttons, by id
+    std::map<int, bool> m_plainRadios;  // plain (not automatic) radio buttons, by id; the dialog may change them
     QButtonGroup* m_group = nullptr;     // the radio group being filled while the dialog is built
     DialogState m_applied;               // the state last shown, which a click on a plain radio keeps
 };

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "QtTestSupport.h"
+#include "demos/alpha/AlphDlg.h"
 #include "qt/TemplateDialog.h"
 #include "res/Dialogs.h"
 
@@ -125,6 +126,41 @@ TEST(TemplateDialogRadio, PlainRadioIsNotCheckedByItsClick) {
     Button(dialog, 11)->click();
     EXPECT_TRUE(Button(dialog, 11)->isChecked());
     EXPECT_FALSE(Button(dialog, 10)->isChecked());
+}
+
+// A dialog may switch radio buttons between the automatic and the plain style as others are
+// clicked: the Alpha dialog's tail buttons ignore clicks, mouse or keyboard, while chi-square is
+// chosen, and work again, reset to one-tailed, with Normal or Student's.
+TEST(TemplateDialogRadio, AlphaTailButtonsFollowTheDistribution) {
+    CAlphDlg alpha;
+    std::vector<unsigned> helpAsked;
+    TemplateDialog dialog(alpha, [&](unsigned context) { helpAsked.push_back(context); });
+    dialog.show();
+    auto tails = [&] { return std::pair{Button(dialog, 1011)->isChecked(), Button(dialog, 1012)->isChecked()}; };
+    Button(dialog, 1012)->click();
+    EXPECT_EQ(tails(), std::pair(false, true));
+    Button(dialog, 1005)->click();  // ChiSquare
+    EXPECT_EQ(tails(), std::pair(true, false));
+    QTest::mouseClick(Button(dialog, 1012), Qt::LeftButton);
+    EXPECT_EQ(tails(), std::pair(true, false));
+    Button(dialog, 1012)->setFocus();
+    QTest::keyClick(Button(dialog, 1012), Qt::Key_Space);
+    EXPECT_EQ(tails(), std::pair(true, false));
+    Button(dialog, 1011)->click();
+    EXPECT_EQ(tails(), std::pair(true, false));
+
+    Button(dialog, 1003)->click();  // Normal
+    Button(dialog, 1012)->click();
+    EXPECT_EQ(tails(), std::pair(false, true));
+    Button(dialog, 1004)->click();  // Student's resets to one-tailed
+    EXPECT_EQ(tails(), std::pair(true, false));
+    QTest::mouseClick(Button(dialog, 1012), Qt::LeftButton);
+    QTest::keyClick(&dialog, Qt::Key_F1);
+    EXPECT_EQ(helpAsked, std::vector<unsigned>{0x2007B});
+    Button(dialog, IDOK)->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(alpha.m_nDist, 1);
+    EXPECT_EQ(alpha.m_nTails, 1);
 }
 
 TEST(TemplateDialogLayout, EveryControlOfEveryTemplateFitsItsDialog) {

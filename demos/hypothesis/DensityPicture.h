@@ -1,0 +1,55 @@
+// What the Alpha and Power pictures share: the sentence of a window whose dialog was cancelled,
+// density curves over the standard plot box with their labels, and the tails beyond a critical
+// value cut off and filled.
+#pragma once
+
+#include <string_view>
+
+#include "plot/PlotDensity.h"
+
+namespace dulm {
+
+// The sentence names a menu the program does not have; it is what these windows have always said.
+inline constexpr const char* kIllustrationInstruction =
+    "Use 'Start Illustration' on the 'Illustrate' menu to start the illustration.";
+
+// Where a plotted curve starts and ends, on the canvas.
+struct CurveEnds {
+    Point first;
+    Point last;
+};
+
+class DensityPicture {
+public:
+    // The standard plot box of the canvas, x from xmin to xmax and y from 0 to ymax.
+    DensityPicture(Dc& dc, Size canvas, float xmin, float xmax, float ymax);
+
+    // "<name> Distribution" at the top left; ymax, its half and 0 up the y axis; seven values
+    // under the plot, xmin to xmax in steps of a sixth.
+    void DrawLabels(std::string_view name, float centre, float step) const;
+
+    // The curve in outline, in colour, from its zero level at the left edge of the curve area.
+    CurveEnds Plot(DensityFn density, Colour colour);
+    // Closes the area under a curve: down from its last point to the zero level, along it to
+    // the first column and up to the first point.
+    void CloseUnder(const CurveEnds& curve);
+    // Cuts the tail of a curve off at top, a point of the curve: a line down to the zero level,
+    // along it to the curve's end on that side and up to the end; then fills the tail with the
+    // selected brush from 5 units inside the corner, up to the colour of the lines.
+    void FillTail(Point top, Point curveEnd, Colour colour);
+
+    // The canvas column of x and the canvas row of a density value.
+    int X(float x) const { return m_box.left + m_scale.XOffset(x); }
+    int Y(double density) const { return m_box.top + m_scale.YOffset(density); }
+    int ZeroLevel() const { return m_box.top + m_scale.yoff; }
+
+private:
+    Dc& m_dc;
+    Size m_canvas;
+    PlotBox m_box;
+    DensityAxes m_axes;
+    DensityScale m_scale;
+    PixelPen m_pen;
+};
+
+}  // namespace dulm

@@ -1,0 +1,76 @@
+#include "demos/power/BetaView.h"
+
+#include <cmath>
+
+#include "app/ViewConventions.h"
+#include "demos/hypothesis/DensityPicture.h"
+#include "demos/power/BetaDlg.h"
+#include "plot/AxisLabels.h"
+
+namespace dulm {
+
+namespace {
+
+constexpr float kSqrtTwoPi = 2.50662827f;
+
+// The normal density of the mean about a centre, in single precision: exp(-(x - centre)^2 / a) / c
+// with a = 2 sd^2 and c = sqrt(2 pi) sd, so that its peak is exactly 1 / c.
+struct MeanDensity {
+    float centre;
+    float a;
+    float c;
+    double operator()(float x) const {
+        const float d = x - centre;
+        return std::exp(-(d * d) / a) / c;
+    }
+};
+
+}  // namespace
+
+CBetaView::CBetaView() : CDemoView(DemoStartup(kIllustrationInstruction, kBlack)) {}
+
+CBetaDoc& CBetaView::Doc() const { return static_cast<CBetaDoc&>(*GetDocument()); }
+
+bool CBetaView::ChooseParameters() {
+    CBetaDlg dlg;
+    if (dlg.DoModal() != IDOK) return false;
+    Doc().m_fSampleSize = dlg.m_fSampleSize;
+    return true;
+}
+
+// The same picture at every paint: the axis runs from -9 to 9 standard errors; the alternatives'
+// tails beyond -1.645 and +1.645 standard errors are hatched in their own colours.
+void CBetaView::OnDraw(Dc& dc) {
+    if (!OpenPaint(dc)) return;
+    const float sd = 1.0f / std::sqrt(Doc().m_fSampleSize);
+    const float c = kSqrtTwoPi * sd;
+    const float ymax = 1.0f / c;
+    const float a = 2.0f * sd * sd;
+    const float crit = 1.645f * sd;
+
+    const auto font = SelectScaledFont(dc, *m_pFrame);
+    DensityPicture picture(dc, ReferenceCanvas(), -9.0f * sd, 9.0f * sd, ymax);
+    picture.DrawLabels("Normal", 0.0f, 3.0f * sd);
+    const MeanDensity null{0.0f, a, c}, upper{1.0f, a, c}, lower{-1.0f, a, c};
+    picture.Plot(null, kLightGrey);
+    const CurveEnds upperCurve = picture.Plot(upper, kGreen);
+    const CurveEnds lowerCurve = picture.Plot(lower, kBlue);
+
+    const int y = picture.Y(upper(crit));  // the lower alternative is as high at -crit
+    {
+        const SelectGuard<Brush> hatch(dc, Brush::Hatch(HatchStyle::BDiagonal, kBlue));
+        picture.FillTail({picture.X(-crit), y}, lowerCurve.first, kBlue);
+    }
+    {
+        const SelectGuard<Brush> hatch(dc, Brush::Hatch(HatchStyle::FDiagonal, kGreen));
+        picture.FillTail({picture.X(crit), y}, upperCurve.last, kGreen);
+    }
+
+    const int x = 13 * (W() - 16) / 16;
+    const int y0 = (H() - 40) / 5;
+    DrawNumber(dc, x, y0, "sd = %1.2f", sd);
+    dc.TextOut(x, y0 + 30, "alpha = 0.05");
+    DrawNumber(dc, x, y0 + 60, "crit. value = %1.2f", crit);
+}
+
+}  // namespace dulm
