@@ -2,11 +2,13 @@
 
 #include "demos/PlaceholderView.h"
 #include "demos/alpha/AlphView.h"
+#include "demos/binomial/QuinView.h"
 #include "demos/central/CentView.h"
 #include "demos/completemeans/AllView.h"
 #include "demos/correlation/CorrView.h"
 #include "demos/power/BetaView.h"
 #include "demos/regression/RegrView.h"
+#include "demos/spinner/SkinView.h"
 #include "demos/studentt/StutView.h"
 #include "demos/variance/VariView.h"
 #include "demos/zentral/ZentView.h"
@@ -29,8 +31,8 @@ std::unique_ptr<CMultiDocTemplate> MakeTemplate(unsigned resourceId) {
 std::vector<std::unique_ptr<CMultiDocTemplate>> MakeDemoTemplates() {
     using namespace res;
     std::vector<std::unique_ptr<CMultiDocTemplate>> templates;
-    templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_BINOMIAL));
-    templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_SPINNER));
+    templates.push_back(MakeTemplate<CQuinDoc, CQuinView>(IDR_BINOMIAL));
+    templates.push_back(MakeTemplate<CSkinDoc, CSkinView>(IDR_SPINNER));
     templates.push_back(MakeTemplate<CAllDoc, CAllView>(IDR_COMPLETEMEANS));
     templates.push_back(MakeTemplate<CCentDoc, CCentView>(IDR_CENTRAL));
     templates.push_back(MakeTemplate<CZentDoc, CZentView>(IDR_ZENTRAL));

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/DemoView.h"
+#include "demos/board/Board.h"
 #include "harness/Scenario.h"
 #include "res/Resources.h"
 
@@ -75,7 +76,10 @@ INSTANTIATE_TEST_SUITE_P(
                       Startup{"Variance", res::IDR_VARIANCE, kStartInstruction},
                       Startup{"Zentral", res::IDR_ZENTRAL, kStartInstruction},
                       Startup{"Alpha", res::IDR_ALPHA, kIllustrationSentence},
-                      Startup{"Power", res::IDR_POWER, kIllustrationSentence}),
+                      Startup{"Power", res::IDR_POWER, kIllustrationSentence},
+                      // The first ball lands after 17 ticks of 12 frames of 160 ms.
+                      Startup{"Binomial", res::IDR_BINOMIAL, kBoardStartInstruction, 33000},
+                      Startup{"BinomialSpinner", res::IDR_SPINNER, kBoardStartInstruction}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
