@@ -2,6 +2,8 @@
 
 #include "demos/PlaceholderView.h"
 #include "demos/alpha/AlphView.h"
+#include "demos/anova/ScorView.h"
+#include "demos/anova2/Scor2View.h"
 #include "demos/binomial/QuinView.h"
 #include "demos/central/CentView.h"
 #include "demos/completemeans/AllView.h"
@@ -42,8 +44,8 @@ std::vector<std::unique_ptr<CMultiDocTemplate>> MakeDemoTemplates() {
     templates.push_back(MakeTemplate<CBetaDoc, CBetaView>(IDR_POWER));
     templates.push_back(MakeTemplate<CCorrDoc, CCorrView>(IDR_CORRELATION));
     templates.push_back(MakeTemplate<CRegrDoc, CRegrView>(IDR_REGRESSION));
-    templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_ANOVA));
-    templates.push_back(MakeTemplate<CPlaceholderDoc, CPlaceholderView>(IDR_ANOVA2));
+    templates.push_back(MakeTemplate<CScorDoc, CScorView>(IDR_ANOVA));
+    templates.push_back(MakeTemplate<CScor2Doc, CScor2View>(IDR_ANOVA2));
     return templates;
 }
 
