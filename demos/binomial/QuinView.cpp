@@ -80,15 +80,7 @@ void CQuinView::Run(Dc& dc, const Board& board, CQuinDoc& doc) {
             else if (ball.t % 2 != 0) ball.dx = static_cast<std::int16_t>(rand() < threshold ? -step : step);
             else ball.dx = 0;
         }
-        if (m_bAbort) {
-            doc.m_bAborted = 1;
-            return;
-        }
-        if (run.Done()) {
-            doc.m_bFinished = 1;
-            std::copy_n(run.Counts().begin(), doc.m_binCounts.size(), doc.m_binCounts.begin());
-            return;
-        }
+        if (EndOfTick(doc, run, m_bAbort)) return;
     }
 }
 

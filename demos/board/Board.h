@@ -3,6 +3,7 @@
 // 5-pixel crosses that fall a few pixels a frame; and the counts printed in the bins as balls land.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <span>
@@ -110,5 +111,19 @@ private:
     int m_landed = 0;
     Board::Counts m_counts{};
 };
+
+// The end of a tick: Esc marks the document aborted; the last landing marks it finished and keeps
+// the counts. True when the run is over.
+template <class Doc>
+bool EndOfTick(Doc& doc, const BallRun& run, int abort) {
+    if (abort) {
+        doc.m_bAborted = 1;
+        return true;
+    }
+    if (!run.Done()) return false;
+    doc.m_bFinished = 1;
+    std::copy_n(run.Counts().begin(), doc.m_binCounts.size(), doc.m_binCounts.begin());
+    return true;
+}
 
 }  // namespace dulm

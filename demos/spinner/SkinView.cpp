@@ -105,15 +105,7 @@ void CSkinView::Run(Dc& dc, const Board& board, CSkinDoc& doc) {
         } else {
             ball.dx = 0;
         }
-        if (m_bAbort) {
-            doc.m_bAborted = 1;
-            return;
-        }
-        if (run.Done()) {
-            doc.m_bFinished = 1;
-            std::copy_n(run.Counts().begin(), doc.m_binCounts.size(), doc.m_binCounts.begin());
-            return;
-        }
+        if (EndOfTick(doc, run, m_bAbort)) return;
     }
 }
 
