@@ -13,13 +13,16 @@ CMainFrame::CMainFrame(Size client)
 
 namespace {
 const CMainFrame* g_mainFrame = nullptr;
-}
+thread_local const CMainFrame* t_mainFrame = nullptr;
+}  // namespace
 
 const CMainFrame& AfxGetMainFrame() {
-    assert(g_mainFrame && "the main frame is created before any view");
-    return *g_mainFrame;
+    const CMainFrame* frame = t_mainFrame ? t_mainFrame : g_mainFrame;
+    assert(frame && "the main frame is created before any view");
+    return *frame;
 }
 
 void SetAppMainFrame(const CMainFrame* frame) { g_mainFrame = frame; }
+void SetThreadMainFrame(const CMainFrame* frame) { t_mainFrame = frame; }
 
 }  // namespace dulm

@@ -19,8 +19,12 @@ public:
     Size ReferenceCanvas() const { return {m_cxClient, m_cyClient}; }
 };
 
-// The application's main frame, as a view's constructor takes it.
+// The application's main frame, as a view's constructor takes it: the calling thread's own frame
+// when it has one, else the application's.
 const CMainFrame& AfxGetMainFrame();
 void SetAppMainFrame(const CMainFrame* frame);
+// The frame of the calling thread only (a headless view's thread), so that windows with frames of
+// their own never see each other's.
+void SetThreadMainFrame(const CMainFrame* frame);
 
 }  // namespace dulm

@@ -1,5 +1,6 @@
 #include "harness/Scenario.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -39,7 +40,6 @@ std::vector<std::string> DemoNames() {
 
 Scenario::Scenario(unsigned templateId, ScenarioOptions options)
     : m_frame(options.canvas), m_options(options), m_templates(MakeDemoTemplates()) {
-    SetAppMainFrame(&m_frame);
     const CMultiDocTemplate* tmpl = nullptr;
     for (const auto& t : m_templates)
         if (t->ResourceId() == templateId) tmpl = t.get();
@@ -49,16 +49,18 @@ Scenario::Scenario(unsigned templateId, ScenarioOptions options)
     viewOptions.clientSize = options.view.value_or(options.canvas);
     viewOptions.trackedCommands = res::ViewCommands(templateId);
     viewOptions.logText = true;
+    // The view's thread sees this scenario's frame, whatever other scenarios run meanwhile.
+    viewOptions.onThreadStart = [frame = &m_frame] { SetThreadMainFrame(frame); };
     m_host = std::make_unique<ViewHost>(*tmpl, m_ui, std::make_unique<VirtualClock>(options.time),
                                         std::move(viewOptions));
 }
 
-Scenario::~Scenario() {
-    Close();
-    SetAppMainFrame(nullptr);
-}
+Scenario::~Scenario() { Close(); }
 
-void Scenario::PostAt(std::int64_t ms, const MSG& m) { m_host->Queue().PostAt(ms * 1000, m); }
+void Scenario::PostAt(std::int64_t ms, const MSG& m) {
+    m_lastInputMs = std::max(m_lastInputMs, ms);
+    m_host->Queue().PostAt(ms * 1000, m);
+}
 
 Point Scenario::ToClient(Point logical) const {
     const Size view = m_options.view.value_or(m_options.canvas);

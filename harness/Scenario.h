@@ -42,6 +42,8 @@ public:
     void HelpAt(std::int64_t ms);
     void CommandAt(std::int64_t ms, unsigned id);
     void PaintAt(std::int64_t ms);  // the window asks for a repaint (uncovered, help closed)
+    // The time of the latest input posted, 0 when there is none.
+    std::int64_t LastInputMs() const { return m_lastInputMs; }
 
     // Runs the view until it rests with the clock at most at ms: Quiescent, Horizon or Ended.
     Activity RunUntil(std::int64_t ms);
@@ -75,6 +77,7 @@ private:
     std::vector<std::unique_ptr<CMultiDocTemplate>> m_templates;
     std::unique_ptr<ViewHost> m_host;
     bool m_started = false;
+    std::int64_t m_lastInputMs = 0;
 };
 
 // The demonstrations by folder name: "central" is template 4 and so on.

@@ -1,4 +1,6 @@
 // The persistent pixel store of one view: written by the view's thread, shown by the window's thread.
+// One canvas lives as long as its view's host; rescaling resizes it in place, so that a Dc taken
+// before a rescale still draws on the canvas the window shows.
 #pragma once
 
 #include <atomic>
@@ -13,9 +15,15 @@ namespace dulm {
 
 class Canvas {
 public:
+    // Throws std::bad_alloc when the pixels cannot be allocated.
     explicit Canvas(Size size, Colour fill = kWhite);
 
+    // Changed only by the view's thread, under the lock: that thread reads it freely, others
+    // under the lock or while the view's thread rests.
     Size GetSize() const { return m_size; }
+    // The view's thread: new pixels of the given size, filled. Throws std::bad_alloc, leaving the
+    // canvas as it was, when they cannot be allocated.
+    void Resize(Size size, Colour fill = kWhite);
 
     // Every access to the pixels holds this lock; a drawing operation takes it once.
     std::unique_lock<std::mutex> Lock() const { return std::unique_lock(m_mutex); }

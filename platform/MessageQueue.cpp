@@ -74,11 +74,30 @@ std::optional<std::int64_t> MessageQueue::NextEventUs() const {
     return next;
 }
 
-bool MessageQueue::PeekMessage(MSG& m) {
+bool MessageQueue::TakeMessage(MSG& m) {
     std::lock_guard lock(m_mutex);
     if (m_closing) throw ViewClosed{};
     if (m_virtual) m_virtual->Advance(kVirtualPeekCostUs);
     return TakeAvailable(m);
+}
+
+bool MessageQueue::PeekMessage(MSG& m) {
+    std::unique_lock lock(m_mutex);
+    if (m_closing) throw ViewClosed{};
+    if (!m_virtual) return TakeAvailable(m);
+    m_virtual->Advance(kVirtualPeekCostUs);
+    if (TakeAvailable(m)) return true;
+    if (m_clock.NowUs() <= m_horizonUs) return false;
+    while (m_clock.NowUs() > m_horizonUs) RestAtHorizon(lock);
+    return TakeAvailable(m);
+}
+
+// The view's thread rests until a test moves the horizon; throws ViewClosed if the view closes.
+void MessageQueue::RestAtHorizon(std::unique_lock<std::mutex>& lock) {
+    m_activity = Activity::Horizon;
+    m_cv.notify_all();
+    m_cv.wait(lock);
+    if (m_closing) throw ViewClosed{};
 }
 
 void MessageQueue::WaitMessage() {
@@ -135,12 +154,7 @@ void MessageQueue::Sleep(std::int64_t us) {
     us = std::min<std::int64_t>(us, kLongestSleepUs);
     if (m_virtual) {
         const std::int64_t targetUs = m_clock.NowUs() + us;
-        while (targetUs > m_horizonUs) {
-            m_activity = Activity::Horizon;
-            m_cv.notify_all();
-            m_cv.wait(lock);
-            if (m_closing) throw ViewClosed{};
-        }
+        while (targetUs > m_horizonUs) RestAtHorizon(lock);
         m_virtual->AdvanceTo(targetUs);
         return;
     }

@@ -40,9 +40,15 @@ public:
     void RequestClose();
     bool Closing() const;
 
-    // The view's thread. Both throw ViewClosed once the view is closing.
+    // The view's thread. All three throw ViewClosed once the view is closing.
     void WaitMessage();
-    bool PeekMessage(MSG& m);  // takes the next message, if any (PM_REMOVE)
+    // Takes the next message, if any (PM_REMOVE). On a virtual clock a run that finds nothing
+    // once the clock has passed the horizon rests there, like a wait, until the horizon moves:
+    // a run spinning on the queue is reported at the horizon instead of running on forever.
+    bool PeekMessage(MSG& m);
+    // The same for the view's own message loop, which never spins (it waits when it has nothing
+    // to do): it never rests, so that input due at the horizon is handled and painted.
+    bool TakeMessage(MSG& m);
     void SetTimer(unsigned id, unsigned intervalMs);
     void KillTimer(unsigned id);
     // Lets `us` microseconds pass without taking a message: input arriving meanwhile stays queued.
@@ -74,6 +80,7 @@ public:
 
 private:
     bool TakeAvailable(MSG& m);  // caller holds the lock
+    void RestAtHorizon(std::unique_lock<std::mutex>& lock);
     std::optional<std::int64_t> NextEventUs() const;
     void WaitForEvent(std::unique_lock<std::mutex>& lock);
 

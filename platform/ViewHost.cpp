@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cassert>
+#include <exception>
+#include <new>
 
 
 namespace dulm {
@@ -28,6 +30,7 @@ void ViewHost::Start() { m_thread = std::thread([this] { ThreadMain(); }); }
 void ViewHost::Close() {
     if (!m_thread.joinable()) return;
     m_queue.RequestClose();
+    if (m_options.onClosing) m_options.onClosing();
     m_thread.join();
 }
 
@@ -36,6 +39,11 @@ void ViewHost::Resize(Size client) { Post(MSG{WM_SIZE, 0, 0, {client.cx, client.
 std::shared_ptr<Canvas> ViewHost::GetCanvas() const {
     std::lock_guard lock(m_canvasMutex);
     return m_canvas;
+}
+
+std::string ViewHost::Failure() const {
+    std::lock_guard lock(m_canvasMutex);
+    return m_failure;
 }
 
 ViewHost::CommandState ViewHost::QueryCommand(unsigned id) const {
@@ -48,7 +56,9 @@ ViewHost::CommandState ViewHost::QueryCommand(unsigned id) const {
 void ViewHost::ThreadMain() {
     t_host = this;
     SetThreadClock(m_clock.get());
+    std::string failure;
     try {
+        if (m_options.onThreadStart) m_options.onThreadStart();
         m_document = m_template.CreateDocument();
         if (m_document->OnNewDocument()) {
             m_opened = true;
@@ -66,19 +76,51 @@ void ViewHost::ThreadMain() {
         }
     } catch (const ViewClosed&) {
         // The window is closing: the run has unwound.
+    } catch (const std::bad_alloc&) {
+        failure = "This demonstration has stopped: there was not enough memory.";
+    } catch (const std::exception& e) {
+        failure = std::string("This demonstration has stopped after an internal error (") + e.what() + ").";
     }
+    // View and document go first, so that what they held is free for the message.
     m_view.reset();
     m_document.reset();
+    if (!failure.empty()) ShowFailure(failure);
     SetThreadClock(nullptr);
     t_host = nullptr;
     m_queue.MarkEnded();
+}
+
+// The run has unwound; the window keeps showing its canvas with the failure written across it,
+// in a box over the middle. Drawing needs memory too: when it fails, the window still has the
+// text to show.
+void ViewHost::ShowFailure(const std::string& text) {
+    {
+        std::lock_guard lock(m_canvasMutex);
+        m_failure = text;
+    }
+    const std::shared_ptr<Canvas> canvas = GetCanvas();
+    if (!canvas) return;
+    try {
+        const Size size = canvas->GetSize();
+        Dc dc(*canvas, size, m_options.logText ? &m_textLog : nullptr);
+        const std::string hint = "Close this window; the other windows go on.";
+        const int lineHeight = dc.GetTextMetrics().tmHeight;
+        const int top = size.cy / 2 - lineHeight * 2;
+        dc.Rectangle(0, top, size.cx, top + lineHeight * 4);
+        for (int line = 0; line < 2; ++line) {
+            const std::string& s = line == 0 ? text : hint;
+            dc.TextOut((size.cx - dc.GetTextExtentPoint(s).cx) / 2, top + lineHeight / 2 + line * lineHeight * 3 / 2, s);
+        }
+    } catch (const std::bad_alloc&) {
+        // The window draws the text itself.
+    }
 }
 
 // Input first; a repaint when nothing is waiting, as paints come last in the old queue.
 void ViewHost::RunLoop() {
     for (;;) {
         MSG m;
-        if (m_queue.PeekMessage(m)) {
+        if (m_queue.TakeMessage(m)) {
             Dispatch(m);
         } else if (m_invalid) {
             Paint();
@@ -152,8 +194,14 @@ void ViewHost::PublishCommandStates() {
 }
 
 void ViewHost::SetScaleToFitSize(Size total) {
+    const std::shared_ptr<Canvas> canvas = GetCanvas();
+    if (canvas) {
+        if (canvas->GetSize() != total) canvas->Resize(total);
+        return;
+    }
+    auto made = std::make_shared<Canvas>(total);
     std::lock_guard lock(m_canvasMutex);
-    if (!m_canvas || m_canvas->GetSize() != total) m_canvas = std::make_shared<Canvas>(total);
+    m_canvas = std::move(made);
 }
 
 Dc ViewHost::MakeDc() {

@@ -1,6 +1,10 @@
 // Runs one demonstration window: its document and view live on a thread of their own, which
 // executes the view's message loop. Closing cancels every wait of that thread, unwinds the run,
-// destroys view and document on the thread and only then returns.
+// destroys view and document on the thread and only then returns. A run notices closing at its
+// next wait, pause, dialog or PeekMessage, so closing returns as soon as the run next does one of
+// these; a run that does none of them for a long time keeps its window open that long.
+// A failure of the view's thread (any exception but ViewClosed) ends that thread only: the canvas
+// says what went wrong, and the other windows go on.
 #pragma once
 
 #include <atomic>
@@ -29,6 +33,12 @@ struct ViewOptions {
     // Called on the view's thread when the document refuses to open (OnNewDocument failed), so
     // that the window can close itself.
     std::function<void()> onRefused;
+    // Called by Close() on the closing thread once the view knows it is closing and before its
+    // thread is joined: the window cancels the dialogs and message boxes it shows for the view,
+    // which then unwind the run instead of answering it.
+    std::function<void()> onClosing = nullptr;
+    // Called on the view's thread before the document is created.
+    std::function<void()> onThreadStart = nullptr;
 };
 
 class ViewHost {
@@ -57,6 +67,8 @@ public:
     CommandState QueryCommand(unsigned id) const;
     // False when the document refused to open (OnNewDocument failed).
     bool Opened() const { return m_opened.load(); }
+    // What the window says when its thread failed; empty while it has not.
+    std::string Failure() const;
 
     // Tests, while the view's thread rests.
     CDocument* Document() const { return m_document.get(); }
@@ -67,11 +79,13 @@ public:
     void Dispatch(const MSG& m);
     void Invalidate() { m_invalid = true; }
     void SetScaleToFitSize(Size total);
+    // Draws on the host's canvas, which outlives every view and Dc of the host.
     Dc MakeDc();
     Ui& GetUi() { return m_ui; }
 
 private:
     void ThreadMain();
+    void ShowFailure(const std::string& text);
     void RunLoop();
     void Paint();
     void PublishCommandStates();
@@ -86,7 +100,8 @@ private:
     std::atomic<bool> m_opened{false};
 
     mutable std::mutex m_canvasMutex;
-    std::shared_ptr<Canvas> m_canvas;
+    std::shared_ptr<Canvas> m_canvas;  // once made, the same canvas for the host's lifetime
+    std::string m_failure;
     std::map<unsigned, std::atomic<int>> m_commandStates;
 
     // Owned by the view's thread.

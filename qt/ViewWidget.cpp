@@ -37,23 +37,29 @@ void ViewWidget::Start() {
         QMetaObject::invokeMethod(
             this, [this] { if (!m_shutDown) emit documentRefused(); }, Qt::QueuedConnection);
     };
+    // The view learns it is closing before its dialogs are cancelled (the host calls this after
+    // telling it), so that a cancelled dialog unwinds the run instead of being taken as "Cancel".
+    options.onClosing = [this] { m_ui->CancelPending(); };
     m_host = std::make_unique<ViewHost>(m_template, *m_ui, std::make_unique<SteadyClock>(), std::move(options));
     m_host->Start();
     m_poll.start(kPollMs);
 }
 
-// The view learns it is closing before its dialogs are cancelled, so that a cancelled dialog
-// unwinds the run instead of being taken as the user's "Cancel".
 void ViewWidget::Shutdown() {
     if (m_shutDown.exchange(true)) return;
     m_poll.stop();
-    if (m_host) m_host->Queue().RequestClose();
-    m_ui->CancelPending();
-    if (m_host) m_host->Close();
+    if (m_host)
+        m_host->Close();
+    else
+        m_ui->CancelPending();
 }
 
 // Copies and scales the canvas only when the view has drawn since the last look.
 void ViewWidget::Poll() {
+    if (m_failure.empty()) {
+        m_failure = m_host->Failure();
+        if (!m_failure.empty()) update();
+    }
     const std::shared_ptr<Canvas> canvas = m_host->GetCanvas();
     if (!canvas) return;
     const std::uint64_t generation = canvas->Generation();
@@ -77,10 +83,14 @@ void ViewWidget::Rescale() {
 
 void ViewWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (m_scaled.isNull())
-        painter.fillRect(rect(), kEmptyCanvas);
-    else
+    if (!m_scaled.isNull()) {
         painter.drawImage(0, 0, m_scaled);
+        return;
+    }
+    painter.fillRect(rect(), kEmptyCanvas);
+    // A view that failed before it had a canvas: the window says what went wrong.
+    if (!m_failure.empty())
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, QString::fromStdString(m_failure));
 }
 
 void ViewWidget::resizeEvent(QResizeEvent* event) {

@@ -26,8 +26,8 @@ public:
 
     // Opens the document and starts the view at the widget's present size.
     void Start();
-    // Cancels the view's dialogs and message boxes, then ends its thread. Returns once the view
-    // and its document are destroyed.
+    // Tells the view it is closing, cancels its dialogs and message boxes, then ends its thread.
+    // Returns once the view and its document are destroyed.
     void Shutdown();
 
     ViewHost* Host() const { return m_host.get(); }
@@ -62,6 +62,7 @@ private:
     std::uint64_t m_generation = 0;
     QImage m_snapshot;
     QImage m_scaled;
+    std::string m_failure;  // what the view's thread said when it failed
 };
 
 }  // namespace dulm

@@ -72,6 +72,29 @@ TEST_F(VirtualQueueTest, RestsAtTheHorizonOrWhenNothingCanHappen) {
     EXPECT_EQ(queue.WaitUntilResting(), Activity::Ended);
 }
 
+// Input due at the horizon still arrives; the first empty look past it rests.
+TEST_F(VirtualQueueTest, ARunSpinningOnPeekRestsJustPastTheHorizon) {
+    queue.SetHorizon(1000);
+    queue.PostAt(1000, MakeKeyMessage(WM_KEYUP, 27, 1));
+    int taken = 0;
+    std::thread view([&] {
+        try {
+            for (MSG m;;) taken += queue.PeekMessage(m) ? 1 : 0;
+        } catch (const ViewClosed&) {
+        }
+        queue.MarkEnded();
+    });
+    EXPECT_EQ(queue.WaitUntilResting(), Activity::Horizon);
+    EXPECT_EQ(taken, 1);
+    EXPECT_EQ(clock.NowUs(), 1010);
+    queue.SetHorizon(3000);
+    EXPECT_EQ(queue.WaitUntilResting(), Activity::Horizon);
+    EXPECT_EQ(clock.NowUs(), 3010);
+    queue.RequestClose();
+    view.join();
+    EXPECT_EQ(queue.WaitUntilResting(), Activity::Ended);
+}
+
 TEST_F(VirtualQueueTest, QuiescentWithoutTimerAndWakesForInput) {
     std::thread view([&] {
         try {
@@ -94,6 +117,7 @@ TEST_F(VirtualQueueTest, ClosingMakesEveryWaitThrow) {
     MSG m;
     EXPECT_THROW(queue.WaitMessage(), ViewClosed);
     EXPECT_THROW(queue.PeekMessage(m), ViewClosed);
+    EXPECT_THROW(queue.TakeMessage(m), ViewClosed);
     EXPECT_THROW(queue.WaitUntil([] { return false; }), ViewClosed);
 }
 

@@ -1,5 +1,8 @@
 // A view's thread: first paint, deferred repaints, help, commands, and closing at any moment.
 #include <atomic>
+#include <new>
+#include <stdexcept>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -18,6 +21,15 @@ struct FakeUi : Ui {
 
 std::atomic<int> g_liveDocuments{0};
 std::atomic<int> g_unwound{0};
+std::atomic<bool> g_spinning{false};
+
+// How a view's run goes wrong.
+enum class Fault { None, BadAlloc, LengthError, CanvasTooLarge, FirstCanvasTooLarge, Spin };
+constexpr Size kHugeCanvas{1 << 30, 1 << 30};
+std::string FaultName(Fault f) {
+    constexpr const char* kNames[] = {"None", "BadAlloc", "LengthError", "CanvasTooLarge", "FirstCanvasTooLarge", "Spin"};
+    return kNames[static_cast<int>(f)];
+}
 
 struct TestDoc : CDocument {
     bool refuse = false;
@@ -42,9 +54,13 @@ struct TestView : CView {
     bool pause = false;
     bool invalidateOnce = false;
     bool helpHandled = false;
+    Fault fault = Fault::None;
+    bool rescaleUnderDc = false;
     std::vector<unsigned> keys;
 
-    void OnInitialUpdate() override { SetScaleToFitSize({100, 80}); }
+    void OnInitialUpdate() override {
+        SetScaleToFitSize(fault == Fault::FirstCanvasTooLarge ? kHugeCanvas : Size{100, 80});
+    }
     void OnDraw(Dc& dc) override {
         struct Unwind {
             ~Unwind() { ++g_unwound; }
@@ -54,7 +70,29 @@ struct TestView : CView {
         dc.SetPixel(0, 0, kRed);
         if (std::exchange(invalidateOnce, false)) InvalidateRect();
         if (pause && paints == 1) Pause(1000);
+        if (rescaleUnderDc) {
+            Dc held = GetDC();
+            SetScaleToFitSize({60, 40});
+            held.SetPixel(5, 5, kBlue);
+        }
         --depth;
+        Fail();
+    }
+    void Fail() {
+        switch (fault) {
+        case Fault::BadAlloc:
+            throw std::bad_alloc();
+        case Fault::LengthError:
+            std::vector<int>().reserve(std::vector<int>().max_size() + 1);
+            break;
+        case Fault::CanvasTooLarge:
+            SetScaleToFitSize(kHugeCanvas);
+            break;
+        case Fault::Spin:  // never waits: only looks at the queue
+            for (MSG m;; g_spinning = true) PeekMessage(m);
+        default:
+            break;
+        }
     }
     void Pause(unsigned ms) {
         SetTimer(1, ms);
@@ -77,6 +115,8 @@ protected:
     bool refuse = false;
     bool pause = false;
     bool invalidateOnce = false;
+    Fault fault = Fault::None;
+    bool rescaleUnderDc = false;
     CMultiDocTemplate tmpl{77, "\nTest\nTest Demonstration\nTest Files (*.tst)\n.tst\nTest.Document\nTest Document",
                            [this] {
                                auto doc = std::make_unique<TestDoc>();
@@ -87,6 +127,8 @@ protected:
                                auto view = std::make_unique<TestView>();
                                view->pause = pause;
                                view->invalidateOnce = invalidateOnce;
+                               view->fault = fault;
+                               view->rescaleUnderDc = rescaleUnderDc;
                                return view;
                            }};
     std::unique_ptr<ViewHost> host;
@@ -149,6 +191,14 @@ TEST_F(ViewHostTest, ClosingDuringATimedPauseUnwindsTheRunAndDestroysTheDocument
     EXPECT_EQ(host->Queue().WaitUntilResting(), Activity::Ended);
 }
 
+TEST_F(ViewHostTest, ADcTakenBeforeARescaleDrawsOnTheCanvasTheWindowShows) {
+    rescaleUnderDc = true;
+    Open();
+    Rest();
+    EXPECT_EQ(host->GetCanvas()->GetSize(), (Size{60, 40}));
+    EXPECT_EQ(host->GetCanvas()->PixelAt(5, 5), kBlue);
+}
+
 TEST_F(ViewHostTest, AnUnhandledHelpRequestOpensTheTemplatesTopic) {
     Open();
     Rest();
@@ -193,6 +243,76 @@ TEST_F(ViewHostTest, ARefusedDocumentNeverOpensAndTellsTheWindow) {
     EXPECT_FALSE(host->Opened());
     EXPECT_EQ(refusals, 1);
     EXPECT_EQ(g_liveDocuments, 0);
+}
+
+class ViewFailureTest : public ViewHostTest, public testing::WithParamInterface<Fault> {};
+
+// A failing run ends its own thread only; its canvas (when it has one) says what went wrong.
+TEST_P(ViewFailureTest, StaysInItsWindowWhileAnotherWindowRunsOn) {
+    pause = true;
+    Open({100, 80}, 500'000);  // the other window, resting inside its pause
+    ASSERT_EQ(Rest(), Activity::Horizon);
+    std::unique_ptr<ViewHost> other = std::move(host);
+    pause = false;
+    fault = GetParam();
+    host = std::make_unique<ViewHost>(tmpl, ui, std::make_unique<VirtualClock>(),
+                                      ViewOptions{"Test2", {100, 80}, {}, true, {}});
+    Begin();
+    EXPECT_EQ(Rest(), Activity::Ended);
+    EXPECT_EQ(g_liveDocuments, 1);
+    const bool memory = GetParam() != Fault::LengthError;
+    EXPECT_EQ(host->Failure().rfind(memory ? "This demonstration has stopped: there was not enough memory."
+                                           : "This demonstration has stopped after an internal error (",
+                                    0),
+              0u);
+    if (GetParam() == Fault::FirstCanvasTooLarge) {
+        EXPECT_EQ(host->GetCanvas(), nullptr);
+    } else {
+        EXPECT_EQ(host->GetCanvas()->GetSize(), (Size{100, 80}));
+        ASSERT_EQ(host->TextLog().size(), 2u);
+        EXPECT_EQ(host->TextLog()[0].text, host->Failure());
+    }
+    other->Queue().SetHorizon(60'000'000);
+    other->Post(MakeKeyMessage(WM_KEYUP, '5', 6));
+    EXPECT_EQ(other->Queue().WaitUntilResting(), Activity::Quiescent);
+    EXPECT_EQ(dynamic_cast<TestView&>(*other->View()).keys.size(), 1u);
+    host->Close();
+    other->Close();
+    EXPECT_EQ(g_liveDocuments, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, ViewFailureTest,
+                         testing::Values(Fault::BadAlloc, Fault::LengthError, Fault::CanvasTooLarge,
+                                         Fault::FirstCanvasTooLarge),
+                         [](const auto& info) { return FaultName(info.param); });
+
+TEST_F(ViewHostTest, ARunSpinningOnTheQueueRestsAtEachHorizonOfTheVirtualClock) {
+    fault = Fault::Spin;
+    Open({100, 80}, 500'000);
+    EXPECT_EQ(Rest(), Activity::Horizon);
+    EXPECT_EQ(host->GetClock().NowUs(), 500'000 + MessageQueue::kVirtualPeekCostUs);
+    host->Queue().SetHorizon(2'000'000);
+    EXPECT_EQ(Rest(), Activity::Horizon);
+    EXPECT_EQ(host->GetClock().NowUs(), 2'000'000 + MessageQueue::kVirtualPeekCostUs);
+    host->Close();
+    EXPECT_EQ(g_liveDocuments, 0);
+}
+
+// The window's cancelling of dialogs comes after the view has learnt that it is closing.
+TEST_F(ViewHostTest, ClosingARunThatNeverWaitsReturnsAtItsNextPeek) {
+    fault = Fault::Spin;
+    g_spinning = false;
+    std::vector<bool> closingSeen;
+    host = std::make_unique<ViewHost>(tmpl, ui, std::make_unique<SteadyClock>(),
+                                      ViewOptions{"Test1", {100, 80}, {}, false, {}, [&] {
+                                                      closingSeen.push_back(host->Queue().Closing());
+                                                  }});
+    host->Start();
+    while (!g_spinning) std::this_thread::yield();
+    host->Close();
+    host->Close();
+    EXPECT_EQ(g_liveDocuments, 0);
+    EXPECT_EQ(closingSeen, std::vector<bool>{true});
 }
 
 TEST(DocTemplateTest, SplitsTheSevenDocumentStrings) {
