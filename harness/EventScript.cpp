@@ -1,6 +1,6 @@
 #include "harness/EventScript.h"
 
-#include <cstdlib>
+#include <charconv>
 
 #include "res/Resources.h"
 
@@ -8,23 +8,18 @@ namespace dulm {
 
 namespace {
 
-bool ParseInt(const std::string& s, long& value) {
-    if (s.empty()) return false;
-    char* end = nullptr;
-    value = std::strtol(s.c_str(), &end, 10);
-    return *end == '\0';
-}
-
 bool ParsePoint(const std::string& s, Point& p) {
     const size_t comma = s.find(',');
+    if (comma == std::string::npos) return false;
     long x = 0, y = 0;
-    if (comma == std::string::npos || !ParseInt(s.substr(0, comma), x) || !ParseInt(s.substr(comma + 1), y))
+    if (!ParseInteger(s.substr(0, comma), kLeastCoordinate, kGreatestCoordinate, x) ||
+        !ParseInteger(s.substr(comma + 1), kLeastCoordinate, kGreatestCoordinate, y))
         return false;
     p = {int(x), int(y)};
     return true;
 }
 
-bool PostEvent(const std::string& what, const std::string& arg, long ms, Scenario& s) {
+bool PostEvent(const std::string& what, const std::string& arg, std::int64_t ms, Scenario& s) {
     Point p;
     if (what == "key" || what == "keydown" || what == "keyup") {
         const std::optional<KeyStroke> key = KeyByName(arg);
@@ -42,7 +37,7 @@ bool PostEvent(const std::string& what, const std::string& arg, long ms, Scenari
         s.PaintAt(ms);
     } else if (what == "start" && arg.empty()) {
         s.CommandAt(ms, res::ID_START_DEMO);
-    } else if (long id = 0; what == "command" && ParseInt(arg, id)) {
+    } else if (long id = 0; what == "command" && ParseInteger(arg, 0, 0xFFFF, id)) {
         s.CommandAt(ms, unsigned(id));
     } else {
         return false;
@@ -51,6 +46,15 @@ bool PostEvent(const std::string& what, const std::string& arg, long ms, Scenari
 }
 
 }  // namespace
+
+bool ParseInteger(std::string_view text, long lo, long hi, long& value) {
+    long v = 0;
+    const char* const end = text.data() + text.size();
+    const auto [stop, ec] = std::from_chars(text.data(), end, v);
+    if (ec != std::errc() || stop != end || v < lo || v > hi) return false;
+    value = v;
+    return true;
+}
 
 bool PostEventScript(const std::string& script, Scenario& scenario, std::string& error) {
     size_t start = 0;
@@ -61,9 +65,13 @@ bool PostEventScript(const std::string& script, Scenario& scenario, std::string&
         start = end + 1;
         if (event.empty()) continue;
         const size_t at = event.rfind('@');
-        long ms = 0;
-        if (at == std::string::npos || !ParseInt(event.substr(at + 1), ms) || ms < 0) {
+        if (at == std::string::npos) {
             error = "event without a time: " + event;
+            return false;
+        }
+        long ms = 0;
+        if (!ParseInteger(std::string_view(event).substr(at + 1), 0, kLatestEventMs, ms)) {
+            error = "bad time (0 to " + std::to_string(kLatestEventMs) + " ms): " + event;
             return false;
         }
         const std::string head = event.substr(0, at);
@@ -71,7 +79,7 @@ bool PostEventScript(const std::string& script, Scenario& scenario, std::string&
         const std::string what = head.substr(0, colon);
         const std::string arg = colon == std::string::npos ? std::string() : head.substr(colon + 1);
         if (!PostEvent(what, arg, ms, scenario)) {
-            error = "unknown event: " + event;
+            error = "bad event: " + event;
             return false;
         }
     }

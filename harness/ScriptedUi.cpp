@@ -1,7 +1,8 @@
 #include "harness/ScriptedUi.h"
 
-#include <cstdlib>
+#include <string_view>
 
+#include "harness/EventScript.h"
 #include "platform/Dialog.h"
 #include "platform/Messages.h"
 
@@ -19,24 +20,40 @@ void ScriptedUi::QueueAnswers(const std::vector<int>& answers) {
 
 namespace {
 
+// A radio group is named by its first button.
+bool StartsRadioGroup(const DialogTemplate& tmpl, int id) {
+    const std::vector<const DialogControl*> group = tmpl.RadioGroup(id);
+    if (group.empty()) return false;
+    const DialogControl* first = group.front();
+    if (first->group || first == tmpl.controls.data()) return true;
+    const DialogControl& before = *(first - 1);
+    return before.kind != ControlKind::AutoRadio && before.kind != ControlKind::Radio;
+}
+
 // Types the texts and clicks the radio buttons as a person would: an automatic radio button
 // checks itself and clears the rest of its group, a plain one changes nothing, and the dialog
-// answers every click.
-void Apply(const DialogAnswer& answer, CDialog& dialog, DialogState& state) {
+// answers every click. An answer no person could give is returned instead.
+std::optional<DialogRefusal> Apply(const DialogAnswer& answer, CDialog& dialog, DialogState& state) {
     const DialogTemplate& tmpl = dialog.Template();
     for (const auto& [id, value] : answer.values) {
-        const auto group = tmpl.RadioGroup(id);
-        if (group.empty()) {
+        const DialogControl* control = tmpl.Find(id);
+        const auto bad = [&](std::string why) { return DialogRefusal{tmpl.id, id, value, std::move(why), true}; };
+        if (!control) return bad("no such control");
+        if (control->kind == ControlKind::Edit) {
             state[id].text = value;
             continue;
         }
-        const int index = std::atoi(value.c_str());
-        if (index < 0 || size_t(index) >= group.size()) continue;
+        if (!StartsRadioGroup(tmpl, id)) return bad("neither an edit nor the first button of a radio group");
+        const auto group = tmpl.RadioGroup(id);
+        long index = 0;
+        if (!ParseInteger(value, 0, long(group.size()) - 1, index))
+            return bad("the group's buttons are 0 to " + std::to_string(group.size() - 1));
         const int clicked = group[size_t(index)]->id;
         if (state[clicked].autoRadio)
             for (const DialogControl* button : group) state[button->id].checked = button->id == clicked;
         dialog.OnControlClicked(clicked, state);
     }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -52,11 +69,18 @@ int ScriptedUi::DoModal(CDialog& dialog) {
             m_dialogAnswers.pop_front();
         }
         if (answer.cancel) return IDCANCEL;
-        Apply(answer, dialog, state);
+        if (std::optional<DialogRefusal> bad = Apply(answer, dialog, state)) {
+            m_refusals.push_back(std::move(*bad));
+            return IDCANCEL;
+        }
         const std::optional<ExchangeFailure> failure = dialog.SaveState(state);
         if (!failure) return IDOK;
         m_prompts.push_back(failure->prompt);
-        if (m_dialogAnswers.empty()) return IDCANCEL;  // nobody left to correct the entry
+        const ControlState* entry = state.Find(failure->controlId);
+        m_refusals.push_back(
+            {dialog.Template().id, failure->controlId, entry ? entry->text : std::string(), failure->prompt, false});
+        // Nobody left to correct the entry, or a user who gives up.
+        if (m_cancelAtRefusal || m_dialogAnswers.empty()) return IDCANCEL;
     }
 }
 
@@ -87,6 +111,10 @@ std::vector<std::string> ScriptedUi::Prompts() const {
     std::lock_guard lock(m_mutex);
     return m_prompts;
 }
+std::vector<DialogRefusal> ScriptedUi::Refusals() const {
+    std::lock_guard lock(m_mutex);
+    return m_refusals;
+}
 std::vector<std::string> ScriptedUi::MessageBoxes() const {
     std::lock_guard lock(m_mutex);
     return m_messageBoxes;
@@ -113,10 +141,9 @@ bool ParseDialogAnswer(const std::string& text, DialogAnswer& answer) {
         const std::string item = text.substr(start, end - start);
         const size_t eq = item.find('=');
         if (eq == std::string::npos || eq == 0) return false;
-        char* idEnd = nullptr;
-        const long id = std::strtol(item.c_str(), &idEnd, 10);
-        if (idEnd != item.c_str() + eq) return false;
-        answer.values[static_cast<int>(id)] = item.substr(eq + 1);
+        long id = 0;
+        if (!ParseInteger(std::string_view(item).substr(0, eq), 0, 0xFFFF, id)) return false;
+        answer.values[int(id)] = item.substr(eq + 1);
         start = end + 1;
     }
     return true;

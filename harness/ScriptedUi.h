@@ -19,6 +19,16 @@ struct DialogAnswer {
     std::map<int, std::string> values;
 };
 
+// An answer a dialog did not take: an entry its exchange refused (the prompt it showed), or an
+// answer that names no edit or radio group of the dialog or a button outside its group.
+struct DialogRefusal {
+    unsigned dialog = 0;
+    int controlId = -1;
+    std::string value;   // what was entered for that control
+    std::string reason;  // the framework's prompt, or what is wrong with the answer
+    bool badAnswer = false;
+};
+
 class ScriptedUi final : public Ui {
 public:
     // Dialogs take the queued answers in order; an answer the dialog refuses is followed by the
@@ -26,6 +36,12 @@ public:
     void QueueDialog(DialogAnswer answer);
     // Message boxes take the queued answers in order; with none left the answer is IDNO.
     void QueueAnswers(const std::vector<int>& answers);
+    // A user who gives up at the first refusal: the dialog is cancelled even with answers left.
+    // A bad answer always cancels its dialog.
+    void CancelAtRefusal() {
+        std::lock_guard lock(m_mutex);
+        m_cancelAtRefusal = true;
+    }
 
     int DoModal(CDialog& dialog) override;
     int MessageBox(const std::string& text, unsigned type) override;
@@ -35,6 +51,7 @@ public:
     // What the user saw.
     std::vector<unsigned> DialogsShown() const;
     std::vector<std::string> Prompts() const;
+    std::vector<DialogRefusal> Refusals() const;
     std::vector<std::string> MessageBoxes() const;
     std::vector<unsigned> HelpContexts() const;
     bool Captured() const;
@@ -45,6 +62,8 @@ private:
     std::deque<int> m_boxAnswers;
     std::vector<unsigned> m_dialogsShown;
     std::vector<std::string> m_prompts;
+    std::vector<DialogRefusal> m_refusals;
+    bool m_cancelAtRefusal = false;
     std::vector<std::string> m_messageBoxes;
     std::vector<unsigned> m_helpContexts;
     bool m_captured = false;

@@ -2,6 +2,12 @@
 
 #include <cstdio>
 
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QSaveFile>
+
 #include "harness/EventScript.h"
 
 namespace dulm {
@@ -16,10 +22,75 @@ void PrintTextLog(const Scenario& scenario, std::ostream& out) {
     }
 }
 
+// The canvas and the copy its picture is written from.
+bool CanAllocateCanvas(Size size) {
+    const QImage canvas(size.cx, size.cy, QImage::Format_RGB32);
+    const QImage copy(size.cx, size.cy, QImage::Format_RGB32);
+    return !canvas.isNull() && !copy.isNull();
+}
+
+void ReportNoMemory(Size size, std::ostream& err) {
+    err << "dulm-render: not enough memory for a " << size.cx << " x " << size.cy << " canvas\n";
+}
+
+void ReportRefusal(const DialogRefusal& r, std::ostream& err) {
+    if (r.badAnswer)
+        err << "dulm-render: bad --dialog answer for dialog " << r.dialog << ": " << r.controlId << '=' << r.value
+            << " (" << r.reason << ")\n";
+    else
+        err << "dulm-render: dialog " << r.dialog << " refused " << r.controlId << '=' << r.value << ": " << r.reason
+            << '\n';
+}
+
+// Unbuffered, so that a failed write is seen at once and not lost in a flush; a short write is
+// continued, so that the next one says why the file takes no more.
+bool WriteAll(QFileDevice& file, const QByteArray& bytes) {
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0) return false;
+        done += qsizetype(n);
+    }
+    return true;
+}
+
+// A picture replaces a file through a temporary file beside it, renamed over it only once every
+// byte is written and the file closed: a full disk or a file-size limit leaves no truncated
+// picture. What is not a plain file (a pipe, a terminal, a device) is written in place.
+bool WritePng(const QImage& image, const std::string& path, std::string& cause) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!QImageWriter(&buffer, "png").write(image)) {
+        cause = "cannot encode the picture";
+        return false;
+    }
+    const QString name = QString::fromStdString(path);
+    const QFileInfo info(name);
+    if (info.exists() && !info.isFile()) {
+        QFile file(name);
+        if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && WriteAll(file, png)) {
+            file.close();
+            if (file.error() == QFileDevice::NoError) return true;
+        }
+        cause = file.errorString().toStdString();
+        return false;
+    }
+    QSaveFile file(name);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && WriteAll(file, png) && file.commit()) return true;
+    cause = file.errorString().toStdString();
+    return false;
+}
+
 }  // namespace
 
 int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
+    const Size size = options.scenario.canvas;
+    if (!CanAllocateCanvas(size)) {
+        ReportNoMemory(size, err);
+        return 1;
+    }
     Scenario scenario(*TemplateIdByName(options.demo), options.scenario);
+    scenario.User().CancelAtRefusal();
     for (const std::string& d : options.dialogs) {
         DialogAnswer answer;
         if (!ParseDialogAnswer(d, answer)) {
@@ -34,19 +105,57 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
         err << "dulm-render: " << error << '\n';
         return 2;
     }
-    const Activity activity = scenario.RunToQuiescence();
-    if (options.text) PrintTextLog(scenario, out);
-    const bool written = scenario.Image().save(QString::fromStdString(options.out), "PNG");
+    // The view has a virtual hour after its last scripted input to come to rest.
+    const std::int64_t horizonMs = scenario.LastInputMs() + kVirtualHourMs;
+    const Activity activity = scenario.RunToQuiescence(horizonMs);
+    const QImage image = scenario.Image();
     scenario.Close();
+    if (!scenario.Host().Opened()) {
+        err << "dulm-render: the demonstration's document did not open\n";
+        return 1;
+    }
+    if (const std::vector<DialogRefusal> refusals = scenario.User().Refusals(); !refusals.empty()) {
+        ReportRefusal(refusals.front(), err);
+        return 2;
+    }
+    if (image.isNull() || image.size() != QSize(size.cx, size.cy)) {
+        ReportNoMemory(size, err);
+        return 1;
+    }
+    // The view's thread stopped on a failure; its canvas shows the same sentence.
+    if (const std::string failure = scenario.Host().Failure(); !failure.empty()) {
+        err << "dulm-render: " << failure << '\n';
+        return 1;
+    }
+    if (options.text) PrintTextLog(scenario, out);
+    int status = 0;
+    if (std::string cause; !WritePng(image, options.out, cause)) {
+        err << "dulm-render: cannot write " << options.out << ": " << cause << '\n';
+        status = 1;
+    }
     if (activity == Activity::Horizon) {
-        err << "dulm-render: the view was still busy after a virtual hour\n";
-        return 1;
+        if (horizonMs > kVirtualHourMs)
+            err << "dulm-render: the view was still busy a virtual hour after its last scripted input, at "
+                << horizonMs << " ms\n";
+        else
+            err << "dulm-render: the view was still busy after a virtual hour\n";
+        status = 1;
     }
-    if (!written) {
-        err << "dulm-render: cannot write " << options.out << '\n';
-        return 1;
+    return status;
+}
+
+int RenderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::string error;
+    const std::optional<RenderOptions> options = ParseRenderOptions(args, error);
+    if (!options) {
+        err << "dulm-render: " << error << "\n" << RenderUsage();
+        return 2;
     }
-    return 0;
+    if (options->help) {
+        out << RenderUsage();
+        return 0;
+    }
+    return Render(*options, out, err);
 }
 
 }  // namespace dulm

@@ -1,22 +1,26 @@
 #include "tools/RenderOptions.h"
 
-#include <cstdlib>
 #include <sstream>
+#include <string_view>
 
+#include "harness/EventScript.h"
 #include "platform/Messages.h"
 
 namespace dulm {
 
 namespace {
 
+// --time is a time(NULL) of the old 32-bit run-time library.
+constexpr long kEarliestTime = -2147483648L;
+constexpr long kLatestTime = 2147483647L;
+
+// W x H, each from 100 to 8000.
 bool ParseSize(const std::string& s, Size& size) {
     const size_t x = s.find('x');
-    if (x == std::string::npos) return false;
-    char* end = nullptr;
-    const long cx = std::strtol(s.c_str(), &end, 10);
-    if (end != s.c_str() + x) return false;
-    const long cy = std::strtol(s.c_str() + x + 1, &end, 10);
-    if (*end != '\0' || cx < 100 || cy < 100 || cx > 8000 || cy > 8000) return false;
+    long cx = 0, cy = 0;
+    if (x == std::string::npos || !ParseInteger(std::string_view(s).substr(0, x), 100, 8000, cx) ||
+        !ParseInteger(std::string_view(s).substr(x + 1), 100, 8000, cy))
+        return false;
     size = {int(cx), int(cy)};
     return true;
 }
@@ -45,20 +49,25 @@ std::string RenderUsage() {
     return "usage: dulm-render DEMO --out FILE.png [--size WxH] [--view WxH] [--time T]\n"
            "                   [--dialog cancel|ID=VALUE,...[;...]] [--answers yes,no,...]\n"
            "                   [--events SCRIPT] [--text]\n"
-           "Runs a demonstration headless on a virtual clock until it rests, and writes its picture.\n"
+           "Runs a demonstration headless on a virtual clock until it rests (for at most a virtual hour after\n"
+           "its last scripted input), and writes its picture.\n"
            "  DEMO        one of:" + names + "\n"
-           "  --size      the reference canvas W x H (default 1000x700)\n"
+           "  --size      the reference canvas W x H, each 100 to 8000 (default 1000x700)\n"
            "  --view      the view's client size (default: the canvas size)\n"
-           "  --time      what time(NULL) returns when the view opens, which seeds the runs (default 0)\n"
+           "  --time      what time(NULL) returns when the view opens, which seeds the runs,\n"
+           "              -2147483648 to 2147483647 (default 0)\n"
            "  --dialog    answers to the parameter dialogs, ';' between dialogs: an edit's control id and\n"
            "              its text, or a radio group's first id and the index to check (1002=1000,1001=5,1003=3);\n"
            "              'cancel' cancels; a dialog without an answer is accepted with its defaults\n"
            "  --answers   Yes/No answers to the message boxes, in order (default: no)\n"
            "  --events    timed input, ';' between events, each WHAT@MS in virtual milliseconds after the\n"
-           "              first paint: key:K (down and up), keydown:K, keyup:K, click:X,Y, rclick:X,Y (logical\n"
-           "              points), help (F1 in the window), start (\"Start Demo\"), command:ID, paint (a repaint);\n"
+           "              first paint (0 to 2147483647): key:K (down and up), keydown:K, keyup:K, click:X,Y,\n"
+           "              rclick:X,Y (logical points, -32768 to 32767), help (F1 in the window), start\n"
+           "              (\"Start Demo\"), command:ID, paint (a repaint);\n"
            "              K is 0-9, num0-num9, esc, pause, numlock, f1, space, enter or a letter\n"
-           "  --text      print every TextOut: x y #rrggbb text\n";
+           "  --text      print every TextOut: x y #rrggbb text\n"
+           "Exit status: 0 written, 1 the view was still busy or the picture could not be made or written,\n"
+           "2 bad input (an option, an event, or a dialog answer the dialog refused).\n";
 }
 
 std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string>& args, std::string& error) {
@@ -83,9 +92,10 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string>& 
             if (!ParseSize(*v, view)) return error = "bad --view: " + *v, std::nullopt;
             o.scenario.view = view;
         } else if (a == "--time" && (v = value())) {
-            char* end = nullptr;
-            o.scenario.time = std::strtol(v->c_str(), &end, 10);
-            if (v->empty() || *end != '\0') return error = "bad --time: " + *v, std::nullopt;
+            if (!ParseInteger(*v, kEarliestTime, kLatestTime, o.scenario.time))
+                return error = "bad --time (" + std::to_string(kEarliestTime) + " to " + std::to_string(kLatestTime) +
+                               "): " + *v,
+                       std::nullopt;
         } else if (a == "--dialog" && (v = value())) {
             o.dialogs = Split(*v, ';');
         } else if (a == "--answers" && (v = value())) {

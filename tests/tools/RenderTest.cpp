@@ -1,7 +1,15 @@
 // The render tool's command line, its event scripts and a picture written end to end.
+#include <sys/resource.h>
+
+#include <csignal>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 
+#include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QProcess>
 #include <gtest/gtest.h>
 
 #include "harness/EventScript.h"
@@ -68,6 +76,81 @@ TEST(EventScriptTest, RefusesMalformedEvents) {
     EXPECT_FALSE(PostEventScript("jump@5", scenario, error));
 }
 
+struct Outcome {
+    int status;
+    std::string err;
+};
+
+Outcome Command(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int status = RenderCommand(args, out, err);
+    return {status, err.str()};
+}
+
+struct BadInput {
+    std::vector<std::string> args;
+    std::string says;
+};
+
+void PrintTo(const BadInput& input, std::ostream* os) {
+    for (const std::string& a : input.args) *os << a << ' ';
+}
+
+class RenderRefusesTest : public testing::TestWithParam<BadInput> {};
+
+// Every bad input ends the tool with status 2 and says what was wrong; none is clamped, ignored
+// or turned into a picture.
+TEST_P(RenderRefusesTest, WithStatus2) {
+    const std::string out = testing::TempDir() + "/refused.png";
+    QFile::remove(QString::fromStdString(out));
+    std::vector<std::string> args = GetParam().args;
+    args.insert(args.end(), {"--out", out});
+    const Outcome o = Command(args);
+    EXPECT_EQ(o.status, 2);
+    EXPECT_NE(o.err.find(GetParam().says), std::string::npos) << o.err;
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(out)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, RenderRefusesTest,
+    testing::Values(
+        BadInput{{"central", "--dialog", "1002=999"},
+                 "dulm-render: dialog 103 refused 1002=999: Please enter an integer between 1000 and 50000.\n"},
+        // A later answer does not correct a refused entry: each answer is for its own dialog.
+        BadInput{{"central", "--dialog", "1002=abc;1002=2000"}, "dialog 103 refused 1002=abc: Please enter an integer."},
+        BadInput{{"central", "--dialog", "1001=,1002=1000"}, "dialog 103 refused 1001=: Please enter an integer."},
+        BadInput{{"central", "--dialog", "1099=5"}, "bad --dialog answer for dialog 103: 1099=5 (no such control)"},
+        BadInput{{"central", "--dialog", "1003=4"}, "bad --dialog answer for dialog 103: 1003=4"},
+        BadInput{{"central", "--dialog", "1003=x"}, "bad --dialog answer for dialog 103: 1003=x"},
+        BadInput{{"central", "--dialog", "1004=0"}, "bad --dialog answer for dialog 103: 1004=0"},
+        BadInput{{"central", "--dialog", "4294968298=5"}, "bad --dialog answer: 4294968298=5"},
+        BadInput{{"regression", "--events", "paint@18446744073709557"}, "bad time"},
+        BadInput{{"regression", "--events", "paint@2147483648"}, "bad time"},
+        BadInput{{"regression", "--events", "click:2147483648,5@1"}, "bad event"},
+        BadInput{{"regression", "--events", "click:5,-32769@1"}, "bad event"},
+        BadInput{{"regression", "--events", "command:65536@1"}, "bad event"},
+        BadInput{{"regression", "--time", "9223372036854775807"}, "bad --time"},
+        BadInput{{"regression", "--time", "-99999999999999999999"}, "bad --time"},
+        BadInput{{"regression", "--time", "2147483648"}, "bad --time"},
+        BadInput{{"regression", "--time", " 5"}, "bad --time"},
+        BadInput{{"regression", "--size", "99999999999999999999x100"}, "bad --size"},
+        BadInput{{"regression", "--view", "+500x500"}, "bad --view"}));
+
+TEST(RenderTest, TakesTheEdgesOfEveryRange) {
+    const std::string out = testing::TempDir() + "/edges.png";
+    EXPECT_EQ(Command({"regression", "--out", out, "--size", "100x8000", "--time", "-2147483648", "--events",
+                       "click:-32768,32767@0;paint@3600000"})
+                  .status,
+              0);
+    EXPECT_EQ(Parse({"regression", "--out", out, "--time", "2147483647"})->scenario.time, 2147483647);
+}
+
+TEST(RenderTest, RunsOnToInputScriptedAfterTheHour) {
+    // Ten thousand samples paused 2.5 s each would take seven hours; "0" drops the pauses.
+    const Outcome o = Command({"central", "--out", testing::TempDir() + "/late.png", "--events", "key:0@3700000"});
+    EXPECT_EQ(o.status, 0) << o.err;
+}
+
 TEST(RenderTest, WritesThePictureAndTheTextLog) {
     const std::string out = testing::TempDir() + "/render-test.png";
     RenderOptions o = *Parse({"regression", "--out", out, "--size", "640x480", "--text"});
@@ -78,11 +161,85 @@ TEST(RenderTest, WritesThePictureAndTheTextLog) {
     EXPECT_EQ(image.pixel(320, 240) & 0xFFFFFFu, kGrey.Rgb());
 }
 
-TEST(RenderTest, AnUnwritablePictureIsAnError) {
-    RenderOptions o = *Parse({"regression", "--out", "/nonexistent-folder/x.png"});
-    std::ostringstream text, err;
-    EXPECT_EQ(Render(o, text, err), 1);
-    EXPECT_NE(err.str().find("cannot write"), std::string::npos);
+TEST(RenderTest, AnUnwritablePictureIsAnErrorWithItsCause) {
+    for (const std::string out : {"/nonexistent-folder/x.png: No such file", "/dev/full: No space left"}) {
+        const Outcome o = Command({"regression", "--out", out.substr(0, out.find(':'))});
+        EXPECT_EQ(o.status, 1);
+        EXPECT_NE(o.err.find("cannot write " + out), std::string::npos) << o.err;
+    }
+}
+
+std::string Contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+TEST(RenderTest, AWriteCutShortLeavesTheOldPictureAndNoPartOfTheNew) {
+    const QString folder = QString::fromStdString(testing::TempDir()) + "/short-write";
+    QDir(folder).removeRecursively();
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const std::string out = folder.toStdString() + "/x.png";
+    std::ofstream(out) << "the old picture";
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 200;  // a 640 x 480 picture takes a few kilobytes
+    setrlimit(RLIMIT_FSIZE, &small);
+    const Outcome o = Command({"regression", "--out", out, "--size", "640x480"});
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find("cannot write " + out + ": File too large"), std::string::npos) << o.err;
+    EXPECT_EQ(Contents(out), "the old picture");
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{"x.png"});
+}
+
+// The tool itself, as a separate process.
+Outcome RunTool(const QStringList& args, const QProcessEnvironment& env, std::string* out = nullptr) {
+    QProcess tool;
+    tool.setProcessEnvironment(env);
+    tool.start(DULM_RENDER_EXE, args);
+    tool.waitForFinished(120000);
+    if (out) *out = tool.readAllStandardOutput().toStdString();
+    const int status = tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
+    return {status, tool.readAllStandardError().toStdString()};
+}
+
+TEST(RenderToolTest, DrawsOffscreenWhateverPlatformTheEnvironmentNames) {
+    for (const char* platform : {"xcb", "no-such-platform"}) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", platform);
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        std::string out;
+        EXPECT_EQ(RunTool({"--help"}, env, &out).status, 0) << platform;
+        EXPECT_TRUE(out.starts_with("usage: dulm-render")) << platform;
+        const std::string png = testing::TempDir() + "/platform.png";
+        const Outcome o = RunTool({"regression", "--out", QString::fromStdString(png), "--size", "300x200"}, env);
+        EXPECT_EQ(o.status, 0) << platform << o.err;
+        EXPECT_EQ(QImage(QString::fromStdString(png)).size(), QSize(300, 200));
+    }
+}
+
+TEST(RenderToolTest, ACanvasTooLargeForMemoryIsReported) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "the sanitizers reserve more address space than the limit allows";
+#else
+    // Room for the toolkit and a small canvas, not for two 8000 x 8000 images of 256 MB each.
+    QProcess tool;
+    tool.setChildProcessModifier([] {
+        const rlimit limit{400u << 20, 400u << 20};
+        setrlimit(RLIMIT_AS, &limit);
+    });
+    const std::string png = testing::TempDir() + "/huge.png";
+    tool.start(DULM_RENDER_EXE, {"regression", "--out", QString::fromStdString(png), "--size", "8000x8000"});
+    tool.waitForFinished(120000);
+    EXPECT_EQ(tool.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(tool.exitCode(), 1);
+    const std::string err = tool.readAllStandardError().toStdString();
+    EXPECT_NE(err.find("dulm-render: not enough memory for a 8000 x 8000 canvas\n"), std::string::npos) << err;
+#endif
 }
 
 TEST(RenderTest, AViewStillBusyAfterAVirtualHourIsReported) {
