@@ -1,10 +1,10 @@
 #include "demos/correlation/CorrView.h"
 
-#include <cstdio>
 
 #include "app/ViewConventions.h"
 #include "demos/correlation/PairsDlg.h"
 #include "platform/Keys.h"
+#include "plot/AxisLabels.h"
 
 namespace dulm {
 
@@ -68,9 +68,7 @@ void CCorrView::OnDraw(Dc& dc) {
     DrawFittedLine(dc);
 
     dc.SetTextColor(kScatterGreen);
-    char text[32];
-    std::snprintf(text, sizeof text, "r = %.2f", static_cast<double>(m_r));
-    dc.TextOut(f.Wl / 2 - 3 * f.cw, 3 * f.ch / 4, text);
+    DrawNumber(dc, f.Wl / 2 - 3 * f.cw, 3 * f.ch / 4, "r = %.2f", m_r);
 }
 
 void CCorrView::DrawLabels(Dc& dc) {

@@ -5,6 +5,7 @@
 
 #include "app/ViewConventions.h"
 #include "platform/Keys.h"
+#include "plot/AxisLabels.h"
 
 namespace dulm {
 
@@ -191,11 +192,8 @@ void CRegrView::DrawFittedLine(Dc& dc) {
     }
 
     dc.SetTextColor(kScatterGreen);
-    char text[48];
-    std::snprintf(text, sizeof text, "Syx = %.7f", m_syx);
-    dc.TextOut(f.Wl / 2 - 3 * f.cw, 3 * f.ch / 4, text);
-    std::snprintf(text, sizeof text, "err = %.7f", m_err);
-    dc.TextOut(f.Wl / 2 - 3 * f.cw, 11 * f.ch / 4, text);
+    DrawNumber(dc, f.Wl / 2 - 3 * f.cw, 3 * f.ch / 4, "Syx = %.7f", m_syx);
+    DrawNumber(dc, f.Wl / 2 - 3 * f.cw, 11 * f.ch / 4, "err = %.7f", m_err);
     dc.SetTextColor(kBlack);
 }
 

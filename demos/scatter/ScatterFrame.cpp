@@ -1,6 +1,6 @@
 #include "demos/scatter/ScatterFrame.h"
 
-#include <cstdio>
+#include "plot/AxisLabels.h"
 
 namespace dulm {
 
@@ -12,11 +12,7 @@ Point ScatterFrame::Place(int xr, int yr) const {
     return {box.left + xr * box.Width() / Wl, box.top + yr * box.Height() / Hl};
 }
 
-void DrawAxisNumber(Dc& dc, int x, int y, double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.0f", value);
-    dc.TextOut(x, y, text);
-}
+void DrawAxisNumber(Dc& dc, int x, int y, double value) { DrawNumber(dc, x, y, "%.0f", value); }
 
 void DrawScatterHeading(Dc& dc, const ScatterFrame& f) {
     dc.TextOut(0, 0, "SCATTERPLOT DISTRIBUTION");
