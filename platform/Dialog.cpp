@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "platform/Ui.h"
 
@@ -18,8 +19,13 @@ struct Failed {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
+struct ParsedInteger {
+    long value = 0;
+    bool overflow = false;  // a well-formed number beyond what a long holds
+};
+
 // The framework's integer parse: blanks around one decimal number with an optional sign, nothing else.
-std::optional<long> ParseInteger(const std::string& text) {
+std::optional<ParsedInteger> ParseInteger(const std::string& text) {
     const char* p = text.c_str();
     while (IsBlank(*p)) ++p;
     const char first = *p;
@@ -27,10 +33,10 @@ std::optional<long> ParseInteger(const std::string& text) {
     errno = 0;
     const long value = std::strtol(p, &end, 10);
     if (end == p || (value == 0 && first != '0')) return std::nullopt;
-    if (errno == ERANGE) return std::nullopt;
+    const bool overflow = errno == ERANGE;
     while (IsBlank(*end)) ++end;
     if (*end != '\0') return std::nullopt;
-    return value;
+    return ParsedInteger{value, overflow};
 }
 
 std::optional<double> ParseNumber(const std::string& text) {
@@ -50,15 +56,21 @@ std::string FormatFloat(double v) {
     return buffer;
 }
 
-std::optional<long> ExchangeInteger(CDataExchange& dx, int id, long current) {
+// The value entered, when it is an integer within [minValue, maxValue], the range of the member.
+std::optional<long> ExchangeInteger(CDataExchange& dx, int id, long current, long minValue, long maxValue) {
+    dx.FailPendingOverflow();
     dx.m_idLastControl = id;
     if (!dx.m_bSaveAndValidate) {
         dx.State()[id].text = std::to_string(current);
         return std::nullopt;
     }
-    const std::optional<long> value = ParseInteger(dx.State()[id].text);
-    if (!value) dx.Fail(kPromptInteger);
-    return value;
+    const std::optional<ParsedInteger> parsed = ParseInteger(dx.State()[id].text);
+    if (!parsed) dx.Fail(kPromptInteger);
+    if (parsed->overflow || parsed->value < minValue || parsed->value > maxValue) {
+        dx.NoteOverflow();
+        return std::nullopt;
+    }
+    return parsed->value;
 }
 
 }  // namespace
@@ -69,6 +81,18 @@ const ControlState* DialogState::Find(int id) const {
 }
 
 void CDataExchange::Fail(std::string prompt) const { throw Failed{{std::move(prompt), m_idLastControl}}; }
+
+bool CDataExchange::TakeOverflow() {
+    if (m_overflowId < 0 || m_overflowId != m_idLastControl) return false;
+    m_overflowId = -1;
+    return true;
+}
+
+void CDataExchange::FailPendingOverflow() {
+    if (m_overflowId < 0) return;
+    m_idLastControl = std::exchange(m_overflowId, -1);
+    Fail(kPromptInteger);
+}
 
 std::string FormatPrompt(const std::string& prompt, const std::string& first, const std::string& second) {
     std::string out;
@@ -84,18 +108,15 @@ std::string FormatPrompt(const std::string& prompt, const std::string& first, co
 }
 
 void DDX_Text(CDataExchange& dx, int id, int& value) {
-    const std::optional<long> v = ExchangeInteger(dx, id, value);
-    if (!v) return;
-    if (*v < INT_MIN || *v > INT_MAX) dx.Fail(kPromptInteger);
-    value = static_cast<int>(*v);
+    if (const std::optional<long> v = ExchangeInteger(dx, id, value, INT_MIN, INT_MAX)) value = static_cast<int>(*v);
 }
 
 void DDX_Text(CDataExchange& dx, int id, long& value) {
-    const std::optional<long> v = ExchangeInteger(dx, id, value);
-    if (v) value = *v;
+    if (const std::optional<long> v = ExchangeInteger(dx, id, value, LONG_MIN, LONG_MAX)) value = *v;
 }
 
 void DDX_Text(CDataExchange& dx, int id, float& value) {
+    dx.FailPendingOverflow();
     dx.m_idLastControl = id;
     if (!dx.m_bSaveAndValidate) {
         dx.State()[id].text = FormatFloat(value);
@@ -107,6 +128,7 @@ void DDX_Text(CDataExchange& dx, int id, float& value) {
 }
 
 void DDX_Radio(CDataExchange& dx, int firstId, int& index) {
+    dx.FailPendingOverflow();
     const auto group = dx.Template().RadioGroup(firstId);
     if (!dx.m_bSaveAndValidate) {
         for (size_t i = 0; i < group.size(); ++i) dx.State()[group[i]->id].checked = int(i) == index;
@@ -122,11 +144,13 @@ void DDV_MinMaxInt(CDataExchange& dx, int value, int minValue, int maxValue) {
 }
 
 void DDV_MinMaxLong(CDataExchange& dx, long value, long minValue, long maxValue) {
-    if (!dx.m_bSaveAndValidate || (value >= minValue && value <= maxValue)) return;
+    if (!dx.m_bSaveAndValidate) return;
+    if (!dx.TakeOverflow() && value >= minValue && value <= maxValue) return;
     dx.Fail(FormatPrompt(kPromptIntegerRange, std::to_string(minValue), std::to_string(maxValue)));
 }
 
 void DDV_MinMaxFloat(CDataExchange& dx, float value, float minValue, float maxValue) {
+    dx.FailPendingOverflow();
     if (!dx.m_bSaveAndValidate || (value >= minValue && value <= maxValue)) return;
     dx.Fail(FormatPrompt(kPromptNumberRange, FormatFloat(minValue), FormatFloat(maxValue)));
 }
@@ -149,6 +173,7 @@ std::optional<ExchangeFailure> CDialog::SaveState(DialogState& state) {
     CDataExchange dx(m_template, state, true);
     try {
         DoDataExchange(dx);
+        dx.FailPendingOverflow();
     } catch (const Failed& f) {
         return f.failure;
     }

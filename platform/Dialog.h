@@ -47,9 +47,19 @@ public:
     DialogState& State() { return m_state; }
     [[noreturn]] void Fail(std::string prompt) const;
 
+    // An integer entry too large (or too small) for its member is out of range: the range check
+    // that follows its exchange refuses it with the range prompt. When no range check follows, the
+    // next exchange (or the end of the exchange) refuses it as no integer at all.
+    void NoteOverflow() { m_overflowId = m_idLastControl; }
+    // True once for an overflow of the last control exchanged, which the caller then refuses.
+    bool TakeOverflow();
+    // Refuses an overflow that no range check took.
+    void FailPendingOverflow();
+
 private:
     const DialogTemplate& m_template;
     DialogState& m_state;
+    int m_overflowId = -1;
 };
 
 void DDX_Text(CDataExchange& dx, int id, int& value);

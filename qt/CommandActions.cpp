@@ -1,6 +1,7 @@
 #include "qt/CommandActions.h"
 
 #include "qt/KeyMap.h"
+#include "res/Resources.h"
 #include "res/Strings.h"
 
 namespace dulm {
@@ -40,6 +41,7 @@ void CommandActions::AddAccelerators() {
 QMenu* CommandActions::BuildPopup(const res::MenuItem& popup) {
     auto* menu = new QMenu(QString::fromStdString(popup.text), &m_owner);
     connect(menu, &QMenu::aboutToShow, this, &CommandActions::menuAboutToShow);
+    bool windowMenu = false;
     for (const res::MenuItem& item : popup.popup) {
         if (item.IsSeparator()) {
             menu->addSeparator();
@@ -51,8 +53,51 @@ QMenu* CommandActions::BuildPopup(const res::MenuItem& popup) {
             action.setChecked(true);
         }
         menu->addAction(&action);
+        windowMenu = windowMenu || item.id == res::ID_WINDOW_CASCADE;
+    }
+    if (windowMenu) {
+        m_windowItems.try_emplace(menu);
+        connect(menu, &QMenu::aboutToShow, this, [this, menu] { RefreshWindowMenu(*menu); });
+        RefreshWindowMenu(*menu);
     }
     return menu;
+}
+
+void CommandActions::RefreshWindowMenus() {
+    for (auto& [menu, items] : m_windowItems) RefreshWindowMenu(*menu);
+}
+
+// The windows, numbered from 1 as their mnemonics, the active one checked. An item may be the one
+// being chosen right now, so the old items go once control returns to the event loop.
+void CommandActions::RefreshWindowMenu(QMenu& menu) {
+    std::vector<QAction*>& items = m_windowItems[&menu];
+    for (QAction* item : items) {
+        menu.removeAction(item);
+        item->deleteLater();
+    }
+    items.clear();
+    const std::vector<WindowEntry> windows = m_windowList ? m_windowList() : std::vector<WindowEntry>{};
+    if (windows.empty()) return;
+    items.push_back(menu.addSeparator());
+    int number = 0;
+    for (const WindowEntry& window : windows) {
+        ++number;
+        const QString title = QString(window.title).replace('&', "&&");
+        QAction* item = menu.addAction(number <= 9 ? QString("&%1 %2").arg(number).arg(title)
+                                                   : QString("%1 %2").arg(number).arg(title));
+        item->setCheckable(true);
+        item->setChecked(window.active);
+        connect(item, &QAction::triggered, this, [activate = window.activate] { if (activate) activate(); });
+        items.push_back(item);
+    }
+}
+
+std::vector<QAction*> CommandActions::WindowItems(QMenu* menu) const {
+    std::vector<QAction*> entries;
+    if (const auto it = m_windowItems.find(menu); it != m_windowItems.end())
+        for (QAction* item : it->second)
+            if (!item->isSeparator()) entries.push_back(item);
+    return entries;
 }
 
 const std::vector<QMenu*>& CommandActions::Menus(unsigned menuId) {

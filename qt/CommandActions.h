@@ -2,6 +2,7 @@
 // status-bar prompt of the string table; and the menus of each menu resource, built once.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -24,6 +25,20 @@ public:
     // The popups of a menu resource.
     const std::vector<QMenu*>& Menus(unsigned menuId);
 
+    // An open demonstration window as the Window menu lists it.
+    struct WindowEntry {
+        QString title;
+        bool active = false;
+        std::function<void()> activate;
+    };
+    using WindowList = std::function<std::vector<WindowEntry>()>;
+    // Where the Window menus get the windows they list below Cascade and Tile.
+    void SetWindowList(WindowList list) { m_windowList = std::move(list); }
+    // Lists the windows open now at the end of every Window menu; each menu also does so before it opens.
+    void RefreshWindowMenus();
+    // The items of the list in a Window menu, in order.
+    std::vector<QAction*> WindowItems(QMenu* menu) const;
+
 signals:
     void triggered(unsigned id);
     // Any of the menus is about to open: their items need their current state.
@@ -33,10 +48,13 @@ private:
     QAction& Ensure(unsigned id, const std::string& text);
     QMenu* BuildPopup(const res::MenuItem& popup);
     void AddAccelerators();
+    void RefreshWindowMenu(QMenu& menu);
 
     QWidget& m_owner;
     std::map<unsigned, QAction*> m_actions;
     std::map<unsigned, std::vector<QMenu*>> m_menus;
+    WindowList m_windowList;
+    std::map<QMenu*, std::vector<QAction*>> m_windowItems;  // separator and entries, per Window menu
 };
 
 }  // namespace dulm

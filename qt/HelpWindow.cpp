@@ -80,7 +80,12 @@ bool HelpWindow::EnsureLoaded() {
 void HelpWindow::ShowPage(const QString& id) {
     if (!EnsureLoaded()) return;
     m_browser->setSource(HelpBrowser::TopicUrl(id), QTextDocument::HtmlResource);
-    show();
+    if (!m_placed && m_place) m_place(*this);
+    m_placed = true;
+    if (isMinimized())
+        showNormal();
+    else
+        show();
     raise();
     activateWindow();
 }

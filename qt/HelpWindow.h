@@ -30,10 +30,16 @@ private:
     const HelpFile* m_file = nullptr;
 };
 
+// A window of its own, which no dialog blocks: help asked for from a dialog is read and clicked
+// while the dialog stays open. Every request brings it to the front.
 class HelpWindow final : public QWidget {
     Q_OBJECT
 public:
     explicit HelpWindow(std::filesystem::path helpFile);
+
+    // Moves the window before it is first shown; later it stays where the user put it.
+    using Placement = std::function<void(QWidget& help)>;
+    void SetFirstPlacement(Placement place) { m_place = std::move(place); }
 
     void ShowContext(unsigned context);
     void ShowIndex();
@@ -55,6 +61,8 @@ private:
     std::filesystem::path m_path;
     std::optional<HelpFile> m_file;
     HelpBrowser* m_browser;
+    Placement m_place;
+    bool m_placed = false;
 };
 
 }  // namespace dulm

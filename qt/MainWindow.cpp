@@ -6,9 +6,15 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLayout>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QToolBar>
 
 #include "qt/AboutDialog.h"
@@ -31,13 +37,8 @@ namespace {
 constexpr QSize kMinimumFrame(800, 600);
 constexpr QSize kToolBarImage(16, 15);
 constexpr int kMenuRefreshMs = 100;
-
-// The toolbar shows no tool tips.
-class NoToolTips final : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::ToolTip; }
-};
+constexpr int kHelpTitleBar = 40;  // room for the help window's title bar, which the desktop adds
+constexpr int kMinimumCascadeStep = 8;
 
 QSize InitialFrameSize() {
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
@@ -59,7 +60,13 @@ MainWindow::MainWindow(const CDemoApp& app)
     CreateStatusBar();
     RecordReferenceCanvas();
     UpdateTitle();
+    AddWindowKeys();
+    m_actions->SetWindowList([this] { return WindowList(); });
+    m_help->SetFirstPlacement([this](QWidget& help) { PlaceHelp(help); });
 
+    // The caption names the active window once: Qt's own " - [title]" of a maximised window is
+    // replaced by this window's caption whenever either changes it.
+    connect(this, &QWidget::windowTitleChanged, this, &MainWindow::UpdateTitle);
     connect(m_actions, &CommandActions::triggered, this, &MainWindow::OnCommand);
     connect(m_actions, &CommandActions::menuAboutToShow, this, &MainWindow::updateMenus);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &MainWindow::OnChildActivated);
@@ -85,14 +92,14 @@ bool MainWindow::CreateToolBar() {
     m_toolBar->setMovable(false);
     m_toolBar->setIconSize(kToolBarImage);
     const unsigned buttons[] = {res::ID_FILE_NEW, res::ID_APP_ABOUT, res::ID_CONTEXT_HELP};
-    auto* noToolTips = new NoToolTips(m_toolBar);
+    const char* const tips[] = {"New", "About", "Help"};
     for (int i = 0; i < 3; ++i) {
         QAction* action = m_actions->Action(buttons[i]);
         action->setIcon(QIcon(strip.copy(i * kToolBarImage.width(), 0, kToolBarImage.width(), kToolBarImage.height())));
         action->setIconVisibleInMenu(false);
+        action->setToolTip(tips[i]);
         if (i == 1) m_toolBar->addSeparator();
         m_toolBar->addAction(action);
-        m_toolBar->widgetForAction(action)->installEventFilter(noToolTips);
     }
     return true;
 }
@@ -133,12 +140,80 @@ void MainWindow::OnChildActivated() {
     UpdateTitle();
     if (child && isActiveWindow()) child->View().setFocus(Qt::ActiveWindowFocusReason);
     updateMenus();
+    m_actions->RefreshWindowMenus();
+}
+
+// "Dulm Windows Application - Student's t1", or "... - [Student's t1]" while it is maximised.
+QString MainWindow::Title() const {
+    QString title = QString::fromStdString(res::LoadString(res::IDR_MAINFRAME));
+    if (const ChildWindow* child = ActiveChild())
+        title += child->isMaximized() ? QString(" - [%1]").arg(child->Title()) : " - " + child->Title();
+    return title;
 }
 
 void MainWindow::UpdateTitle() {
-    QString title = QString::fromStdString(res::LoadString(res::IDR_MAINFRAME));
-    if (const ChildWindow* child = ActiveChild()) title += " - " + child->Title();
-    setWindowTitle(title);
+    const QString title = Title();
+    if (windowTitle() != title) setWindowTitle(title);
+}
+
+// Keys of the demonstration windows besides the accelerator table's: Ctrl+F4 closes the active
+// one, Ctrl+F6 and Ctrl+Shift+F6 go to the next and the previous. Being the window's shortcuts,
+// they are taken before a view sees the key.
+void MainWindow::AddWindowKeys() {
+    auto add = [this](const QKeySequence& key, auto handler) {
+        auto* action = new QAction(this);
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, handler);
+        addAction(action);
+    };
+    add(QKeySequence(Qt::CTRL | Qt::Key_F4), [this] { if (ChildWindow* child = ActiveChild()) child->close(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_F6), [this] { m_mdi->activateNextSubWindow(); });
+    add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6), [this] { m_mdi->activatePreviousSubWindow(); });
+}
+
+std::vector<CommandActions::WindowEntry> MainWindow::WindowList() const {
+    std::vector<CommandActions::WindowEntry> entries;
+    const ChildWindow* active = ActiveChild();
+    for (ChildWindow* child : Children()) {
+        entries.push_back({child->Title(), child == active, [this, window = QPointer<ChildWindow>(child)] {
+                               if (!window) return;
+                               if (window->isMinimized()) window->showNormal();
+                               m_mdi->setActiveSubWindow(window);
+                           }});
+    }
+    return entries;
+}
+
+void MainWindow::Cascade() {
+    QMdiSubWindow* active = m_mdi->currentSubWindow();
+    std::vector<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : m_mdi->subWindowList(QMdiArea::StackingOrder))
+        if (window->isVisible() && window != active) windows.push_back(window);
+    if (active && active->isVisible()) windows.push_back(active);
+    if (windows.empty()) return;
+    for (QMdiSubWindow* window : windows)
+        if (window->isMaximized() || window->isMinimized()) window->showNormal();
+
+    QStyleOptionTitleBar option;
+    option.initFrom(windows.front());
+    const QStyle* style = windows.front()->style();
+    const int step = std::max(kMinimumCascadeStep,
+                              style->pixelMetric(QStyle::PM_TitleBarHeight, &option, windows.front()) +
+                                  style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, windows.front()));
+    const QSize area = m_mdi->viewport()->size();
+    const int n = int(windows.size());
+    const QSize size = QSize(area.width() - (n - 1) * step, area.height() - (n - 1) * step)
+                           .expandedTo(windows.front()->minimumSize());
+    // Windows that could not all step down inside the area start again at its corner.
+    const int room = std::min(area.width() - size.width(), area.height() - size.height());
+    const int perRun = std::max(1, room / step + 1);
+    for (int i = 0; i < n; ++i) {
+        const int offset = (i % perRun) * step;
+        windows[size_t(i)]->setGeometry(offset, offset, size.width(), size.height());
+        windows[size_t(i)]->raise();
+    }
+    if (active) m_mdi->setActiveSubWindow(active);
 }
 
 void MainWindow::updateMenus() {
@@ -178,7 +253,7 @@ void MainWindow::OnCommand(unsigned id) {
     case ID_VIEW_STATUS_BAR:
         m_statusBar->setHidden(!m_statusBar->isHidden());
         return updateMenus();
-    case ID_WINDOW_CASCADE: return m_mdi->cascadeSubWindows();
+    case ID_WINDOW_CASCADE: return Cascade();
     case ID_WINDOW_TILE_HORZ: return m_mdi->tileSubWindows();
     case ID_APP_ABOUT: AboutDialog::Show(this, HelpRequester()); return;
     case ID_HELP_INDEX:
@@ -205,7 +280,28 @@ void MainWindow::OnHelpKey() {
     ShowHelp(HID_BASE_RESOURCE + res::IDR_MAINFRAME);
 }
 
-void MainWindow::ShowHelp(unsigned context) { m_help->ShowContext(context); }
+void MainWindow::ShowHelp(unsigned context) {
+    if (!isVisible()) m_helpToFront = true;
+    m_help->ShowContext(context);
+}
+
+// The help first opens at the right of the main window, below its menu bar and toolbar, so that
+// the menus stay in reach; the screen's edges come first.
+void MainWindow::PlaceHelp(QWidget& help) const {
+    const QRect frame = geometry();
+    int top = frame.top() + menuBar()->sizeHint().height();
+    if (m_toolBar && !m_toolBar->isHidden()) top += m_toolBar->sizeHint().height();
+    QPoint position(frame.right() + 1 - help.width(), top);
+    if (const QScreen* screen = this->screen()) {
+        const QRect available = screen->availableGeometry();
+        position.setX(std::clamp(position.x(), available.left(),
+                                 std::max(available.left(), available.right() + 1 - help.width())));
+        position.setY(std::max(position.y(), available.top()));
+        const int fits = available.bottom() + 1 - position.y() - kHelpTitleBar;
+        if (fits < help.height()) help.resize(help.width(), std::max(fits, 200));
+    }
+    help.move(position);
+}
 
 HelpRequest MainWindow::HelpRequester() {
     return [this](unsigned context) { ShowHelp(context); };
@@ -235,6 +331,12 @@ ChildWindow* MainWindow::OpenDemo(const CMultiDocTemplate& tmpl, const QString& 
     }
     auto* child = new ChildWindow(tmpl, title, this, HelpRequester());
     m_mdi->addSubWindow(child);
+    connect(child, &QMdiSubWindow::windowStateChanged, this, &MainWindow::UpdateTitle);
+    // Ctrl+F4 is the main window's key: the window's system menu still names it but leaves it alone.
+    if (const QMenu* menu = child->systemMenu())
+        for (QAction* action : menu->actions())
+            if (action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_F4)))
+                action->setShortcutContext(Qt::WidgetShortcut);
     child->Place(MdiViewport());
     for (ChildWindow* each : Children()) each->setMinimumSize(ChildWindow::MinimumSize());
     m_mdi->setActiveSubWindow(child);
@@ -248,6 +350,17 @@ void MainWindow::showEvent(QShowEvent* event) {
     for (const auto& [tmpl, title] : deferred) OpenDemo(*tmpl, title);
 }
 
+// The desktop puts the frame in front once it appears: help opened before that (at start-up, or
+// from the "New" list shown then) comes back in front of it when the frame is first activated.
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !m_helpToFront) return;
+    m_helpToFront = false;
+    if (!m_help->isVisible()) return;
+    m_help->raise();
+    m_help->activateWindow();
+}
+
 ChildWindow* MainWindow::OpenFile(const QString& path) {
     const CMultiDocTemplate* tmpl = m_app.TemplateForFile(path.toStdString());
     if (!tmpl) {
@@ -257,16 +370,27 @@ ChildWindow* MainWindow::OpenFile(const QString& path) {
     return OpenDemo(*tmpl, QFileInfo(path).fileName());
 }
 
+// Modal to the main window only, as every dialog of the program, so that the help stays usable.
+QString MainWindow::AskFileName(QFileDialog::AcceptMode mode, const QString& caption, const QString& name,
+                                const QString& filter) {
+    QFileDialog dialog(this, caption, name, filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setWindowModality(Qt::WindowModal);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front();
+}
+
 void MainWindow::OnFileOpen() {
-    const QString path = QFileDialog::getOpenFileName(this, "Open", {}, DocumentFiles::OpenFilters(Templates()));
+    const QString path = AskFileName(QFileDialog::AcceptOpen, "Open", {}, DocumentFiles::OpenFilters(Templates()));
     if (!path.isEmpty()) OpenFile(path);
 }
 
 void MainWindow::OnFileSave() {
     const ChildWindow* child = ActiveChild();
     if (!child) return;
-    const QString path =
-        QFileDialog::getSaveFileName(this, "Save As", DocumentFiles::DefaultSaveName(child->Title(), child->Template()),
+    const QString path = AskFileName(QFileDialog::AcceptSave, "Save As",
+                                     DocumentFiles::DefaultSaveName(child->Title(), child->Template()),
                                      DocumentFiles::Filter(child->Template()));
     if (!path.isEmpty()) SaveActiveAs(path);
 }

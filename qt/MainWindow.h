@@ -6,12 +6,14 @@
 #include <memory>
 #include <vector>
 
+#include <QFileDialog>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QTimer>
 
 #include "app/DemoApp.h"
 #include "app/MainFrame.h"
+#include "qt/CommandActions.h"
 #include "qt/HelpWindow.h"
 
 class QToolBar;
@@ -19,7 +21,6 @@ class QToolBar;
 namespace dulm {
 
 class ChildWindow;
-class CommandActions;
 class ContextHelpMode;
 class MainStatusBar;
 
@@ -55,6 +56,9 @@ public:
     ChildWindow* ActiveChild() const;
     std::vector<ChildWindow*> Children() const;
     void CloseAllChildren();
+    // "&Cascade": the windows restored, overlapping, each a title bar's height below and right of
+    // the one behind it, all of one size, the active one last and on top.
+    void Cascade();
     void ShowHelp(unsigned context);
     HelpRequest HelpRequester();
 
@@ -65,6 +69,7 @@ public slots:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -75,6 +80,12 @@ private:
     void OnChildActivated();
     void ShowMenu(unsigned menuId);
     void UpdateTitle();
+    QString Title() const;
+    void AddWindowKeys();
+    std::vector<CommandActions::WindowEntry> WindowList() const;
+    void PlaceHelp(QWidget& help) const;
+    QString AskFileName(QFileDialog::AcceptMode mode, const QString& caption, const QString& name,
+                        const QString& filter);
     void OnHelpKey();
     void OnFileOpen();
     void OnFileSave();
@@ -96,6 +107,7 @@ private:
     unsigned m_shownMenu = 0;
     std::map<unsigned, int> m_untitled;  // the running number of each template's window titles
     std::vector<std::pair<const CMultiDocTemplate*, QString>> m_deferred;
+    bool m_helpToFront = false;  // help opened before the frame was first shown goes in front of it
 };
 
 }  // namespace dulm

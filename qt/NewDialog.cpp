@@ -13,6 +13,7 @@ namespace dulm {
 NewDialog::NewDialog(const std::vector<const CMultiDocTemplate*>& templates, HelpRequest help, QWidget* parent)
     : QDialog(parent), m_templates(templates), m_help(std::move(help)), m_list(new QListWidget(this)) {
     setWindowTitle("New");
+    setWindowModality(Qt::WindowModal);  // blocks the main window, never the help its button opens
     DialogLook::Apply(*this);
     for (const CMultiDocTemplate* t : m_templates)
         m_list->addItem(QString::fromStdString(t->GetDocString(CMultiDocTemplate::fileNewName)));

@@ -46,10 +46,11 @@ int QtUi::Ask(MakeDialog make, Translate translate) {
     return answer->result;
 }
 
-// Not exec(): a nested event loop would keep running while the view is closed under it.
+// Not exec(): a nested event loop would keep running while the view is closed under it. Modal to
+// the main window only, so that the help opened from the dialog can be read and clicked.
 void QtUi::Show(QDialog* dialog, std::shared_ptr<Answer> answer, Translate translate) {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->setWindowModality(Qt::WindowModal);
     connect(dialog, &QDialog::finished, this,
             [answer, translate](int finishedWith) { answer->Give(translate(finishedWith)); });
     std::erase_if(m_open, [](const QPointer<QDialog>& open) { return open.isNull(); });

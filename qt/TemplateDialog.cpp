@@ -73,23 +73,45 @@ TemplateDialog::TemplateDialog(CDialog& dialog, HelpRequest help, QWidget* paren
     setFixedSize(units.ToPixels(tmpl.rect.cx, tmpl.rect.cy));
     for (const DialogControl& control : tmpl.controls) {
         QWidget* widget = CreateControl(control);
-        widget->setGeometry(Fitted(*widget, units.ToPixels(control.rect)));
+        widget->setGeometry(Fitted(*widget, units.ToPixels(control.rect), FreeRight(tmpl, control, units)));
         if (control.id >= 0) m_controls[control.id] = widget;
     }
     Apply(dialog.InitialState());
 }
 
 // Text in a face other than the one the templates were drawn for may need a little more room than
-// they give it: a label or radio button grows to show all of its text rather than clip it.
-QRect TemplateDialog::Fitted(const QWidget& widget, QRect rect) {
+// they give it: a radio button grows to show all of its text rather than clip it, and a label grows
+// wider rather than break its text into more lines than the template has room for (where the
+// breaks of its lines fall is part of the text). A label of several lines grows into the free room
+// at its right only; one that can't keep to its lines there grows downwards instead.
+QRect TemplateDialog::Fitted(const QWidget& widget, QRect rect, int freeRight) {
     if (qobject_cast<const QRadioButton*>(&widget)) {
         rect.setWidth(std::max(rect.width(), widget.sizeHint().width()));
     } else if (const auto* label = qobject_cast<const QLabel*>(&widget); label && label->pixmap().isNull()) {
-        const int oneLine = label->fontMetrics().horizontalAdvance(label->text());
-        if (label->fontMetrics().height() * 2 > rect.height()) rect.setWidth(std::max(rect.width(), oneLine));
+        const QFontMetrics metrics = label->fontMetrics();
+        const int lines = std::max(1, rect.height() / metrics.height());
+        const int oneLine = metrics.horizontalAdvance(label->text());
+        const int room = lines * metrics.height() + metrics.height() / 2;
+        int width = rect.width();
+        const int widest = lines == 1 ? oneLine : std::min(oneLine, freeRight - rect.left());
+        while (width < widest && label->heightForWidth(width) > room) ++width;
+        if (label->heightForWidth(width) <= room) rect.setWidth(width);
         rect.setHeight(std::max(rect.height(), label->heightForWidth(rect.width())));
     }
     return rect;
+}
+
+// Where the nearest control at the right of this one, beside it, begins; else the dialog's edge.
+int TemplateDialog::FreeRight(const DialogTemplate& tmpl, const DialogControl& control, const DialogUnits& units) {
+    const QRect own = units.ToPixels(control.rect);
+    int right = units.ToPixels(tmpl.rect.cx, tmpl.rect.cy).width() - units.ToPixels(4, 0).width();
+    for (const DialogControl& other : tmpl.controls) {
+        const QRect rect = units.ToPixels(other.rect);
+        if (&other == &control || rect.left() <= own.left()) continue;
+        if (rect.bottom() < own.top() || rect.top() > own.bottom()) continue;
+        right = std::min(right, rect.left() - units.ToPixels(2, 0).width());
+    }
+    return right;
 }
 
 QWidget* TemplateDialog::CreateControl(const DialogControl& control) {

@@ -44,7 +44,8 @@ protected:
 private:
     static QFont DialogFont(const DialogTemplate& tmpl);
     QWidget* CreateControl(const DialogControl& control);
-    static QRect Fitted(const QWidget& widget, QRect rect);
+    static QRect Fitted(const QWidget& widget, QRect rect, int freeRight);
+    static int FreeRight(const DialogTemplate& tmpl, const DialogControl& control, const DialogUnits& units);
     QAbstractButton* CreateRadio(const DialogControl& control);
     void OnButton(int id);
     void OnOk();

@@ -66,7 +66,6 @@ TEST_F(DialogTest, RefusesWithTheFrameworksPrompts) {
     EXPECT_EQ(Refusal(1002, ""), "Please enter an integer.");
     EXPECT_EQ(Refusal(1002, "12x"), "Please enter an integer.");
     EXPECT_EQ(Refusal(1002, "999"), "Please enter an integer between 1000 and 50000.");
-    EXPECT_EQ(Refusal(1002, "99999999999999999999"), "Please enter an integer.");
     EXPECT_EQ(Refusal(1002, " 2000 "), "accepted");
     EXPECT_EQ(Refusal(1001, "101"), "Please enter an integer between 1 and 100.");
     EXPECT_EQ(Refusal(1001, "0"), "Please enter an integer between 1 and 100.");
@@ -75,6 +74,49 @@ TEST_F(DialogTest, RefusesWithTheFrameworksPrompts) {
     EXPECT_EQ(Refusal(1007, "0.5"), "Please enter a number between 1 and 20.");
     EXPECT_EQ(Refusal(1007, "21"), "Please enter a number between 1 and 20.");
     EXPECT_EQ(Refusal(1007, "2.5"), "accepted");
+}
+
+// An integer too large for its member is out of range, whatever the member's type.
+TEST_F(DialogTest, AnEntryTooLargeForItsMemberGetsTheRangePrompt) {
+    EXPECT_EQ(Refusal(1002, "99999999999999999999"), "Please enter an integer between 1000 and 50000.");
+    state[1002].text = "2000";
+    EXPECT_EQ(Refusal(1001, "99999999999"), "Please enter an integer between 1 and 100.");
+    EXPECT_EQ(Refusal(1001, "-3000000000"), "Please enter an integer between 1 and 100.");
+    EXPECT_EQ(Refusal(1001, "2147483648"), "Please enter an integer between 1 and 100.");
+    const auto failure = dialog.SaveState(state);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->controlId, 1001);
+    EXPECT_EQ(dialog.m_nSampleSize, 10);
+}
+
+struct UncheckedDialog : CDialog {
+    UncheckedDialog() : CDialog(SamplingTemplate()) {}
+    int m_nFirst = 1;
+    int m_nSecond = 2;
+    void DoDataExchange(CDataExchange& dx) override {
+        DDX_Text(dx, 1001, m_nFirst);
+        DDX_Text(dx, 1002, m_nSecond);
+    }
+};
+
+// Without a range check after it, an entry the member can't hold is no integer it can take.
+TEST(DialogOverflowTest, WithoutARangeCheckTheEntryIsNoInteger) {
+    UncheckedDialog dialog;
+    DialogState state = dialog.InitialState();
+    state[1001].text = "3000000000";
+    auto failure = dialog.SaveState(state);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->prompt, "Please enter an integer.");
+    EXPECT_EQ(failure->controlId, 1001);
+    EXPECT_EQ(dialog.m_nSecond, 2);
+
+    state[1001].text = "5";
+    state[1002].text = "-3000000000";
+    failure = dialog.SaveState(state);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->prompt, "Please enter an integer.");
+    EXPECT_EQ(failure->controlId, 1002);
+    EXPECT_EQ(dialog.m_nFirst, 5);
 }
 
 TEST_F(DialogTest, ARefusalNamesTheControlAndKeepsLaterMembersUntouched) {

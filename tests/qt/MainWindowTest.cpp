@@ -5,11 +5,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QHelpEvent>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <QToolTip>
 #include <QWindow>
 #include <gtest/gtest.h>
 
@@ -38,6 +41,25 @@ QStringList Items(const MainWindow& window, const QString& title) {
             for (QAction* item : popup->menu()->actions()) items << item->text();
     return items;
 }
+
+QMenu* Popup(const MainWindow& window, const QString& title) {
+    for (QAction* popup : window.menuBar()->actions())
+        if (popup->text() == title) return popup->menu();
+    return nullptr;
+}
+
+// Counts the keys that reach the demonstration windows' views.
+class KeyCounter final : public QObject {
+public:
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_F4 || key == Qt::Key_F6) ++count;
+        }
+        return false;
+    }
+};
 
 TEST(MainWindow, FrameIsLargeEnoughAndItsCanvasIsMeasuredOnce) {
     StartedProgram program(ViewTestTemplates);
@@ -118,6 +140,140 @@ TEST(MainWindow, ToolbarHasItsThreeCommandsAndToggles) {
     window.OnCommand(res::ID_VIEW_TOOLBAR);
     EXPECT_TRUE(window.ToolBar().isVisible());
     EXPECT_TRUE(window.Actions().Action(res::ID_VIEW_TOOLBAR)->isChecked());
+}
+
+TEST(MainWindow, ToolbarButtonsShowTheirToolTips) {
+    StartedProgram program(ViewTestTemplates);
+    MainWindow& window = program.Window();
+    const std::pair<unsigned, QString> tips[] = {
+        {res::ID_FILE_NEW, "New"}, {res::ID_APP_ABOUT, "About"}, {res::ID_CONTEXT_HELP, "Help"}};
+    for (const auto& [id, tip] : tips) {
+        QWidget* button = window.ToolBar().widgetForAction(window.Actions().Action(id));
+        ASSERT_NE(button, nullptr);
+        const QPoint centre = button->rect().center();
+        QHelpEvent hover(QEvent::ToolTip, centre, button->mapToGlobal(centre));
+        QApplication::sendEvent(button, &hover);
+        EXPECT_TRUE(WaitFor([&] { return QToolTip::isVisible() && QToolTip::text() == tip; })) << tip.toStdString();
+    }
+    QToolTip::hideText();
+}
+
+// The active window's name once in the caption: bracketed while maximised, as the desktop's MDI
+// programs show it, plain while restored.
+TEST(MainWindow, CaptionNamesTheActiveWindowOnceMaximisedOrNot) {
+    StartedProgram program(ViewTestTemplates);
+    MainWindow& window = program.Window();
+    ChildWindow* central = program.Open(res::IDR_CENTRAL);
+    ChildWindow* correlation = program.Open(res::IDR_CORRELATION);
+    EXPECT_EQ(window.windowTitle(), "Dulm Windows Application - Correlation1");
+
+    correlation->showMaximized();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.windowTitle(), "Dulm Windows Application - [Correlation1]");
+
+    window.MdiArea().setActiveSubWindow(central);  // the next window comes up maximised
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(central->isMaximized());
+    EXPECT_EQ(window.windowTitle(), "Dulm Windows Application - [Central Limit1]");
+
+    central->showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.windowTitle(), "Dulm Windows Application - Central Limit1");
+    window.MdiArea().setActiveSubWindow(correlation);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.windowTitle(), "Dulm Windows Application - Correlation1");
+}
+
+TEST(MainWindow, CascadeKeepsTheWindowsLargeWithTheActiveOneOnTop) {
+    StartedProgram program(ViewTestTemplates);
+    MainWindow& window = program.Window();
+    ChildWindow* central = program.Open(res::IDR_CENTRAL);
+    ChildWindow* anova = program.Open(res::IDR_ANOVA);
+    ChildWindow* correlation = program.Open(res::IDR_CORRELATION);
+    window.MdiArea().setActiveSubWindow(anova);
+    anova->showMaximized();
+    QCoreApplication::processEvents();
+
+    window.OnCommand(res::ID_WINDOW_CASCADE);
+    QCoreApplication::processEvents();
+    const QSize area = window.MdiArea().viewport()->size();
+    EXPECT_EQ(window.ActiveChild(), anova);
+    EXPECT_EQ(window.MdiArea().subWindowList(QMdiArea::StackingOrder).last(), anova);
+    for (ChildWindow* child : {central, anova, correlation}) {
+        EXPECT_FALSE(child->isMaximized());
+        EXPECT_EQ(child->size(), central->size());
+    }
+    // Central Limit at the corner, Correlation one step in, the active Anova last.
+    const int step = correlation->x();
+    EXPECT_GE(step, 15);
+    EXPECT_LE(step, 50);
+    EXPECT_EQ(central->pos(), QPoint(0, 0));
+    EXPECT_EQ(correlation->pos(), QPoint(step, step));
+    EXPECT_EQ(anova->pos(), QPoint(2 * step, 2 * step));
+    EXPECT_EQ(anova->size(), QSize(area.width() - 2 * step, area.height() - 2 * step));
+    EXPECT_EQ(window.windowTitle(), "Dulm Windows Application - Anova1");
+}
+
+TEST(MainWindow, WindowMenuListsTheWindowsAndActivatesTheOneChosen) {
+    StartedProgram program(ViewTestTemplates);
+    MainWindow& window = program.Window();
+    ChildWindow* central = program.Open(res::IDR_CENTRAL);
+    program.Open(res::IDR_CORRELATION);
+    QMenu* menu = Popup(window, "&Window");
+    ASSERT_NE(menu, nullptr);
+    emit menu->aboutToShow();
+    EXPECT_EQ(Items(window, "&Window"), (QStringList{"&Cascade", "&Tile", "", "&1 Central Limit1", "&2 Correlation1"}));
+    std::vector<QAction*> items = window.Actions().WindowItems(menu);
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_FALSE(items[0]->isChecked());
+    EXPECT_TRUE(items[1]->isChecked());
+
+    items[0]->trigger();
+    EXPECT_EQ(window.ActiveChild(), central);
+    menu = Popup(window, "&Window");  // Central Limit's own menu
+    emit menu->aboutToShow();
+    items = window.Actions().WindowItems(menu);
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_TRUE(items[0]->isChecked());
+    EXPECT_FALSE(items[1]->isChecked());
+
+    central->close();
+    ASSERT_TRUE(WaitFor([&] { return window.Children().size() == 1; }));
+    menu = Popup(window, "&Window");
+    emit menu->aboutToShow();
+    EXPECT_EQ(Items(window, "&Window"), (QStringList{"&Cascade", "&Tile", "", "&1 Correlation1"}));
+}
+
+// Ctrl+F6 and Ctrl+Shift+F6 go round the windows and Ctrl+F4 closes the active one, with the
+// keyboard focus in a view, which never sees these keys; F6 alone does nothing.
+TEST(MainWindow, WindowKeysWorkFromAViewAndNeverReachIt) {
+    StartedProgram program(ViewTestTemplates);
+    MainWindow& window = program.Window();
+    ChildWindow* central = program.Open(res::IDR_CENTRAL);
+    ChildWindow* anova = program.Open(res::IDR_ANOVA);
+    ChildWindow* correlation = program.Open(res::IDR_CORRELATION);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    KeyCounter keys;
+    for (ChildWindow* child : window.Children()) child->View().installEventFilter(&keys);
+    correlation->View().setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), &correlation->View());
+
+    QTest::keyClick(window.windowHandle(), Qt::Key_F6, Qt::ControlModifier);
+    EXPECT_EQ(window.ActiveChild(), central);
+    QTest::keyClick(window.windowHandle(), Qt::Key_F6, Qt::ControlModifier);
+    EXPECT_EQ(window.ActiveChild(), anova);
+    QTest::keyClick(window.windowHandle(), Qt::Key_F6, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(window.ActiveChild(), central);
+    QTest::keyClick(window.windowHandle(), Qt::Key_F6);
+    QTest::keyClick(window.windowHandle(), Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_EQ(window.ActiveChild(), central);
+    ASSERT_EQ(QApplication::focusWidget(), &central->View());
+
+    QTest::keyClick(window.windowHandle(), Qt::Key_F4, Qt::ControlModifier);
+    ASSERT_TRUE(WaitFor([&] { return window.Children().size() == 2; }));
+    EXPECT_NE(window.ActiveChild(), nullptr);
+    EXPECT_EQ(keys.count, 0);
 }
 
 TEST(MainWindow, AcceleratorKeysAreRegisteredEvenWithoutAHandler) {

@@ -1,5 +1,6 @@
 // Parameter dialogs built from their templates: initial values, refused entries, radio buttons,
 // help.
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -161,6 +162,24 @@ TEST(TemplateDialogRadio, AlphaTailButtonsFollowTheDistribution) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(alpha.m_nDist, 1);
     EXPECT_EQ(alpha.m_nTails, 1);
+}
+
+// The About text breaks only where its two spaces are: "Dulm Application Version 1.0" on the
+// first line, "Statistical Demonstrations" on the second, clear of the OK button.
+TEST(TemplateDialogLayout, AboutTextKeepsEachLineWhole) {
+    CDialog about(res::AboutDialog());
+    TemplateDialog dialog(about, {});
+    QLabel* text = nullptr;
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        if (label->pixmap().isNull()) text = label;
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->text(), "Dulm Application Version 1.0  Statistical Demonstrations");
+    const QFontMetrics metrics = text->fontMetrics();
+    EXPECT_GE(text->width(), metrics.horizontalAdvance("Dulm Application Version 1.0"));
+    EXPECT_GE(text->width(), metrics.horizontalAdvance("Statistical Demonstrations"));
+    EXPECT_LT(text->width(), metrics.horizontalAdvance("Dulm Application Version 1.0  Statistical"));
+    EXPECT_LE(text->height(), 2 * metrics.height() + metrics.height() / 2);
+    EXPECT_FALSE(text->geometry().intersects(dialog.Control(IDOK)->geometry()));
 }
 
 TEST(TemplateDialogLayout, EveryControlOfEveryTemplateFitsItsDialog) {
