@@ -113,15 +113,21 @@ void MainWindow::CreateStatusBar() {
     }
 }
 
-// W x H: the client area below the menu bar, toolbar and status bar included, as the frame
-// opens. It is never measured again: views keep the proportions of the start-up size.
+// W x H: the client size the view of a new demonstration window gets as the frame opens, that is
+// the MDI area less a demonstration window's frame, so that the first window shows its canvas
+// pixel for pixel. It is never measured again: views keep the proportions of the start-up size.
 void MainWindow::RecordReferenceCanvas() {
     const QSize frame = InitialFrameSize();
     resize(frame);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
-    const int menuHeight = menuBar()->sizeHint().height();
-    m_frame = std::make_unique<CMainFrame>(Size{frame.width(), frame.height() - menuHeight});
+    layout()->activate();  // places the MDI area below the menu bar and toolbar, above the status bar
+    QMdiSubWindow probe;   // a demonstration window's frame as the style draws it
+    probe.setWidget(new QWidget);
+    m_mdi->addSubWindow(&probe);
+    probe.ensurePolished();
+    const QSize client = m_mdi->contentsRect().size().shrunkBy(probe.contentsMargins());
+    m_frame = std::make_unique<CMainFrame>(Size{client.width(), client.height()});
     SetAppMainFrame(m_frame.get());
 }
 

@@ -68,9 +68,10 @@ TEST(MainWindow, FrameIsLargeEnoughAndItsCanvasIsMeasuredOnce) {
     EXPECT_GE(window.height(), 600);
     const Size canvas = AfxGetMainFrame().ReferenceCanvas();
     EXPECT_EQ(&AfxGetMainFrame(), &window.Frame());
-    EXPECT_EQ(canvas.cx, window.width());
-    EXPECT_LT(canvas.cy, window.height());  // the menu bar is not part of it
-    EXPECT_GT(canvas.cy, window.height() - 60);
+    // The client size of a new demonstration window's view: the first one shows its canvas 1:1.
+    ChildWindow* first = program.Open(res::IDR_CENTRAL);
+    EXPECT_EQ(first->View().size(), QSize(canvas.cx, canvas.cy));
+    EXPECT_LT(canvas.cy, window.MdiArea().height());  // less the window's own title bar
 
     window.resize(window.width() + 150, window.height() + 120);
     QCoreApplication::processEvents();
