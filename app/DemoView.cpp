@@ -1,5 +1,7 @@
 #include "app/DemoView.h"
 
+#include <cstdio>
+
 #include "app/ViewConventions.h"
 #include "res/Resources.h"
 
@@ -66,6 +68,23 @@ void CDemoView::OnStartDemo() {
         doc.m_bDeclined = 0;
     }
     InvalidateRect();
+}
+
+RunStatus::RunStatus(CView& view, const char* keys, const char* unit, long total)
+    : m_view(view), m_keys(keys), m_unit(unit), m_total(total) {
+    Progress(0);
+}
+
+RunStatus::~RunStatus() { m_view.SetStatusText({}); }
+
+void RunStatus::Progress(long done) {
+    if (!m_unit || m_total <= 0) {
+        m_view.SetStatusText(m_keys);
+        return;
+    }
+    char text[256];
+    std::snprintf(text, sizeof text, "%s %ld of %ld    %s", m_unit, done, m_total, m_keys);
+    m_view.SetStatusText(text);
 }
 
 }  // namespace dulm

@@ -89,4 +89,27 @@ protected:
     std::optional<DemoStartup> m_startup;
 };
 
+// What the status bar says while a run goes on: the keys that act now and how far the run is
+// ("sample 1234 of 10000"). The bar shows its idle text again when the run ends, however it ends.
+class [[nodiscard]] RunStatus {
+public:
+    // unit: what the run counts ("sample"); total 0: the run shows only its keys.
+    RunStatus(CView& view, const char* keys, const char* unit = nullptr, long total = 0);
+    ~RunStatus();
+    RunStatus(const RunStatus&) = delete;
+    RunStatus& operator=(const RunStatus&) = delete;
+
+    void Progress(long done);
+    // Progress from a run that does not pause: said every 1000th time only, and at the end.
+    void FastProgress(long done) {
+        if (done % 1000 == 0 || done == m_total) Progress(done);
+    }
+
+private:
+    CView& m_view;
+    const char* m_keys;
+    const char* m_unit;
+    long m_total;
+};
+
 }  // namespace dulm

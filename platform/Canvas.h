@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 
 #include <QImage>
@@ -32,7 +33,17 @@ public:
 
     // Counts changes so that the window repaints only when something was drawn.
     std::uint64_t Generation() const { return m_generation.load(std::memory_order_acquire); }
-    void MarkChanged() { m_generation.fetch_add(1, std::memory_order_acq_rel); }
+    // After the pixels changed, outside the lock: announces the change unless an announcement is
+    // still waiting for the window to look.
+    void MarkChanged() {
+        m_generation.fetch_add(1, std::memory_order_acq_rel);
+        if (m_announce && !m_announced.load(std::memory_order_relaxed) && !m_announced.exchange(true)) m_announce();
+    }
+    // Set before the view draws: called on the drawing thread, at most once per Rearm.
+    void SetAnnouncer(std::function<void()> announce) { m_announce = std::move(announce); }
+    // The window, before it copies the pixels: the next change is announced again. A change that
+    // lands after this call either shows in the copy or is announced anew.
+    void Rearm() { m_announced.store(false); }
 
     // A copy of the pixels, taken under the lock.
     QImage Snapshot() const;
@@ -43,6 +54,8 @@ private:
     mutable std::mutex m_mutex;
     QImage m_image;
     std::atomic<std::uint64_t> m_generation{0};
+    std::function<void()> m_announce;
+    std::atomic<bool> m_announced{false};
 };
 
 }  // namespace dulm

@@ -40,6 +40,7 @@ public:
         }
     }
     ~Writer() {
+        m_lock.unlock();
         if (m_changed) m_canvas.MarkChanged();
     }
     const Rect& Bounds() const { return m_bounds; }

@@ -1,6 +1,8 @@
 // Views: each demonstration's drawing and input handlers, run on the view's own thread.
 #pragma once
 
+#include <string>
+
 #include "platform/Dc.h"
 #include "platform/Document.h"
 #include "platform/Gdi.h"
@@ -27,6 +29,9 @@ public:
     virtual bool OnCommandHelp() { return false; }
     virtual bool OnCommand(unsigned /*id*/) { return false; }
     virtual bool OnUpdateCommand(CCmdUI& /*cmdUI*/) { return false; }
+
+    // The status bar's message pane while this view's window is active; empty gives the idle text.
+    void SetStatusText(std::string text);
 
 protected:
     // Maps the logical canvas of this size onto the whole client area (scale to fit).

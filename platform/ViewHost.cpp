@@ -46,6 +46,20 @@ std::string ViewHost::Failure() const {
     return m_failure;
 }
 
+std::string ViewHost::StatusText() const {
+    std::lock_guard lock(m_canvasMutex);
+    return m_statusText;
+}
+
+void ViewHost::SetStatusText(std::string text) {
+    {
+        std::lock_guard lock(m_canvasMutex);
+        if (text == m_statusText) return;
+        m_statusText = std::move(text);
+    }
+    if (m_options.onStateChanged) m_options.onStateChanged();
+}
+
 ViewHost::CommandState ViewHost::QueryCommand(unsigned id) const {
     const auto it = m_commandStates.find(id);
     if (it == m_commandStates.end()) return {};
@@ -99,7 +113,10 @@ void ViewHost::ShowFailure(const std::string& text) {
         m_failure = text;
     }
     const std::shared_ptr<Canvas> canvas = GetCanvas();
-    if (!canvas) return;
+    if (!canvas) {
+        if (m_options.onCanvasChanged) m_options.onCanvasChanged();
+        return;
+    }
     try {
         const Size size = canvas->GetSize();
         Dc dc(*canvas, size, m_options.logText ? &m_textLog : nullptr);
@@ -186,11 +203,14 @@ int ViewHost::ScaleStep(Size client) const {
 }
 
 void ViewHost::PublishCommandStates() {
+    bool changed = false;
     for (auto& [id, state] : m_commandStates) {
         CCmdUI cmd{id};
         if (!m_view->OnUpdateCommand(cmd)) m_document->OnUpdateCommand(cmd);
-        state.store(PackCommandState(cmd));
+        const int packed = PackCommandState(cmd);
+        changed |= state.exchange(packed) != packed;
     }
+    if (changed && m_options.onStateChanged) m_options.onStateChanged();
 }
 
 void ViewHost::SetScaleToFitSize(Size total) {
@@ -200,8 +220,12 @@ void ViewHost::SetScaleToFitSize(Size total) {
         return;
     }
     auto made = std::make_shared<Canvas>(total);
-    std::lock_guard lock(m_canvasMutex);
-    m_canvas = std::move(made);
+    made->SetAnnouncer(m_options.onCanvasChanged);
+    {
+        std::lock_guard lock(m_canvasMutex);
+        m_canvas = made;
+    }
+    made->MarkChanged();  // the window shows the new canvas
 }
 
 Dc ViewHost::MakeDc() {
@@ -233,6 +257,7 @@ void CDocument::UpdateAllViews(CView* sender) {
 
 void CView::SetScaleToFitSize(Size total) { m_host->SetScaleToFitSize(total); }
 void CView::InvalidateRect() { m_host->Invalidate(); }
+void CView::SetStatusText(std::string text) { m_host->SetStatusText(std::move(text)); }
 void CView::SetTimer(unsigned id, unsigned intervalMs) { m_host->Queue().SetTimer(id, intervalMs); }
 void CView::KillTimer(unsigned id) { m_host->Queue().KillTimer(id); }
 Dc CView::GetDC() { return m_host->MakeDc(); }

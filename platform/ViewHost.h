@@ -39,6 +39,12 @@ struct ViewOptions {
     std::function<void()> onClosing = nullptr;
     // Called on the view's thread before the document is created.
     std::function<void()> onThreadStart = nullptr;
+    // Called on the view's thread when the canvas was made, drawn on or resized, or when the view
+    // failed: at most once until the window calls the canvas's Rearm, so that the window shows
+    // every change without looking for one.
+    std::function<void()> onCanvasChanged = nullptr;
+    // Called on the view's thread when a tracked command's state or the status text changed.
+    std::function<void()> onStateChanged = nullptr;
 };
 
 class ViewHost {
@@ -69,6 +75,9 @@ public:
     bool Opened() const { return m_opened.load(); }
     // What the window says when its thread failed; empty while it has not.
     std::string Failure() const;
+    // What the view last put in the status bar: its keys and progress while a run goes on, empty
+    // when nothing runs.
+    std::string StatusText() const;
 
     // Tests, while the view's thread rests.
     CDocument* Document() const { return m_document.get(); }
@@ -82,6 +91,7 @@ public:
     // Draws on the host's canvas, which outlives every view and Dc of the host.
     Dc MakeDc();
     Ui& GetUi() { return m_ui; }
+    void SetStatusText(std::string text);
 
 private:
     void ThreadMain();
@@ -102,6 +112,7 @@ private:
     mutable std::mutex m_canvasMutex;
     std::shared_ptr<Canvas> m_canvas;  // once made, the same canvas for the host's lifetime
     std::string m_failure;
+    std::string m_statusText;
     std::map<unsigned, std::atomic<int>> m_commandStates;
 
     // Owned by the view's thread.

@@ -49,6 +49,10 @@ QString MainStatusBar::Indicators() const {
     return on.join(' ');
 }
 
+void MainStatusBar::ShowRunText(const QString& text) {
+    m_idle->setText(text.isEmpty() ? ResourceText(res::AFX_IDS_IDLEMESSAGE) : text);
+}
+
 void MainStatusBar::ShowHelpModePrompt(bool on) {
     if (on)
         showMessage(ResourceText(res::AFX_IDS_HELPMODEMESSAGE));

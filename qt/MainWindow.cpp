@@ -36,7 +36,6 @@ namespace {
 
 constexpr QSize kMinimumFrame(800, 600);
 constexpr QSize kToolBarImage(16, 15);
-constexpr int kMenuRefreshMs = 100;
 constexpr int kHelpTitleBar = 40;  // room for the help window's title bar, which the desktop adds
 constexpr int kMinimumCascadeStep = 8;
 
@@ -73,12 +72,9 @@ MainWindow::MainWindow(const CDemoApp& app)
     connect(m_help.get(), &HelpWindow::hidden, this, &MainWindow::RepaintViews);
     connect(m_contextHelp, &ContextHelpMode::helpRequested, this, &MainWindow::ShowHelp);
     connect(m_contextHelp, &ContextHelpMode::activeChanged, m_statusBar, &MainStatusBar::ShowHelpModePrompt);
-    connect(&m_menuTimer, &QTimer::timeout, this, &MainWindow::updateMenus);
-    m_menuTimer.start(kMenuRefreshMs);
 }
 
 MainWindow::~MainWindow() {
-    m_menuTimer.stop();
     m_contextHelp->Stop();
     CloseAllChildren();
     SetAppMainFrame(nullptr);
@@ -146,7 +142,15 @@ void MainWindow::OnChildActivated() {
     UpdateTitle();
     if (child && isActiveWindow()) child->View().setFocus(Qt::ActiveWindowFocusReason);
     updateMenus();
+    ShowRunStatus();
     m_actions->RefreshWindowMenus();
+}
+
+// The active window's run speaks in the status bar; with no run, or no window, the idle text.
+void MainWindow::ShowRunStatus() {
+    const ChildWindow* child = ActiveChild();
+    m_statusBar->ShowRunText(child && child->View().Host() ? QString::fromStdString(child->Host().StatusText())
+                                                           : QString());
 }
 
 // "Dulm Windows Application - Student's t1", or "... - [Student's t1]" while it is maximised.
@@ -338,6 +342,12 @@ ChildWindow* MainWindow::OpenDemo(const CMultiDocTemplate& tmpl, const QString& 
     auto* child = new ChildWindow(tmpl, title, this, HelpRequester());
     m_mdi->addSubWindow(child);
     connect(child, &QMdiSubWindow::windowStateChanged, this, &MainWindow::UpdateTitle);
+    // The view says when its commands or its status text change: nothing is looked at meanwhile.
+    connect(&child->View(), &ViewWidget::stateChanged, this, [this, child] {
+        if (child != ActiveChild()) return;
+        updateMenus();
+        ShowRunStatus();
+    });
     // Ctrl+F4 is the main window's key: the window's system menu still names it but leaves it alone.
     if (const QMenu* menu = child->systemMenu())
         for (QAction* action : menu->actions())

@@ -9,7 +9,6 @@
 #include <QFileDialog>
 #include <QMainWindow>
 #include <QMdiArea>
-#include <QTimer>
 
 #include "app/DemoApp.h"
 #include "app/MainFrame.h"
@@ -78,6 +77,7 @@ private:
     void CreateStatusBar();
     void RecordReferenceCanvas();
     void OnChildActivated();
+    void ShowRunStatus();
     void ShowMenu(unsigned menuId);
     void UpdateTitle();
     QString Title() const;
@@ -103,7 +103,6 @@ private:
     MainStatusBar* m_statusBar = nullptr;
     std::unique_ptr<HelpWindow> m_help;
     ContextHelpMode* m_contextHelp;
-    QTimer m_menuTimer;
     unsigned m_shownMenu = 0;
     std::map<unsigned, int> m_untitled;  // the running number of each template's window titles
     std::vector<std::pair<const CMultiDocTemplate*, QString>> m_deferred;

@@ -10,7 +10,7 @@
 namespace dulm {
 
 namespace {
-constexpr int kPollMs = 16;  // about one frame
+constexpr int kFrameMs = 16;  // one frame of a 60 Hz display
 const QColor kEmptyCanvas(192, 192, 192);
 }  // namespace
 
@@ -21,7 +21,9 @@ ViewWidget::ViewWidget(const CMultiDocTemplate& tmpl, std::string title, QWidget
     m_ui->SetViewWidget(this);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    connect(&m_poll, &QTimer::timeout, this, &ViewWidget::Poll);
+    m_nextFrame.setSingleShot(true);
+    m_nextFrame.setTimerType(Qt::PreciseTimer);
+    connect(&m_nextFrame, &QTimer::timeout, this, &ViewWidget::Present);
 }
 
 ViewWidget::~ViewWidget() { Shutdown(); }
@@ -40,51 +42,78 @@ void ViewWidget::Start() {
     // The view learns it is closing before its dialogs are cancelled (the host calls this after
     // telling it), so that a cancelled dialog unwinds the run instead of being taken as "Cancel".
     options.onClosing = [this] { m_ui->CancelPending(); };
+    options.onCanvasChanged = [this] { AnnounceCanvasChange(); };
+    options.onStateChanged = [this] { AnnounceStateChange(); };
     m_host = std::make_unique<ViewHost>(m_template, *m_ui, std::make_unique<SteadyClock>(), std::move(options));
     m_host->Start();
-    m_poll.start(kPollMs);
 }
 
 void ViewWidget::Shutdown() {
     if (m_shutDown.exchange(true)) return;
-    m_poll.stop();
+    m_nextFrame.stop();
     if (m_host)
         m_host->Close();
     else
         m_ui->CancelPending();
 }
 
-// Copies and scales the canvas only when the view has drawn since the last look.
-void ViewWidget::Poll() {
-    if (m_failure.empty()) {
-        m_failure = m_host->Failure();
-        if (!m_failure.empty()) update();
+// Both are called on the view's thread, which ends before the widget goes; a call still queued
+// when the widget goes is dropped with it. The calls are queued by name, so that nothing of ours
+// crosses between the threads: Qt's own queue, which the thread checker cannot see, carries them.
+void ViewWidget::AnnounceCanvasChange() { QMetaObject::invokeMethod(this, "OnCanvasChanged", Qt::QueuedConnection); }
+
+void ViewWidget::AnnounceStateChange() { QMetaObject::invokeMethod(this, "OnStateChanged", Qt::QueuedConnection); }
+
+void ViewWidget::OnStateChanged() {
+    if (!m_shutDown) emit stateChanged();
+}
+
+// The view drew: the picture is taken at once, or a frame after the last one when that was less
+// than a frame ago, so that a run drawing thousands of times a second costs one picture a frame.
+void ViewWidget::OnCanvasChanged() {
+    if (m_shutDown || m_nextFrame.isActive()) return;
+    const qint64 since = m_sincePresent.isValid() ? m_sincePresent.elapsed() : kFrameMs;
+    if (since >= kFrameMs)
+        Present();
+    else
+        m_nextFrame.start(int(kFrameMs - since));
+}
+
+void ViewWidget::Present() {
+    if (m_shutDown || !m_host) return;
+    m_sincePresent.start();
+    ++m_presentations;
+    if (m_failure.empty()) m_failure = m_host->Failure();
+    if (const std::shared_ptr<Canvas> canvas = m_host->GetCanvas()) {
+        canvas->Rearm();  // before the copy: whatever is drawn after it is announced again
+        m_snapshot = canvas->Snapshot();
+        Rescale();
     }
-    const std::shared_ptr<Canvas> canvas = m_host->GetCanvas();
-    if (!canvas) return;
-    const std::uint64_t generation = canvas->Generation();
-    if (canvas == m_canvas && generation == m_generation) return;
-    m_canvas = canvas;
-    m_generation = generation;
-    m_snapshot = canvas->Snapshot();
-    Rescale();
     update();
 }
 
-// Area averaging keeps the canvas's one-pixel lines visible when the window is smaller.
+// A window of the canvas's own size shows it pixel for pixel (on a screen of more device pixels
+// per pixel, each canvas pixel as a square block, without smoothing). Any other size is resampled
+// to the screen's pixels with area averaging, which keeps the one-pixel lines visible.
 void ViewWidget::Rescale() {
     if (m_snapshot.isNull() || width() <= 0 || height() <= 0) {
         m_scaled = QImage();
         return;
     }
-    m_scaled = m_snapshot.size() == size() ? m_snapshot
-                                            : m_snapshot.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (m_snapshot.size() == size()) {
+        m_scaled = m_snapshot;
+        return;
+    }
+    const qreal ratio = devicePixelRatioF();
+    m_scaled = m_snapshot.scaled(size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    m_scaled.setDevicePixelRatio(ratio);
 }
 
 void ViewWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (!m_scaled.isNull()) {
-        painter.drawImage(0, 0, m_scaled);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(QPoint(0, 0), m_scaled);
         return;
     }
     painter.fillRect(rect(), kEmptyCanvas);

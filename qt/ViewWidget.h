@@ -1,12 +1,14 @@
 // The client area of a demonstration window: runs the view on its own thread (through a ViewHost),
 // shows the view's canvas stretched to the whole area and passes keys and clicks on to the view.
+// The view's thread announces every change of its canvas; the widget shows it at most once per
+// display frame and does nothing while the view draws nothing.
 #pragma once
 
 #include <atomic>
-#include <cstdint>
 #include <memory>
 #include <string>
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
@@ -34,10 +36,14 @@ public:
     QtUi& Ui() const { return *m_ui; }
     // The canvas as last shown, scaled to the widget.
     const QImage& Shown() const { return m_scaled; }
+    // How many times the widget took a new picture of the canvas.
+    int Presentations() const { return m_presentations; }
 
 signals:
     // The document refused to open (its OnNewDocument failed): the window has no view to show.
     void documentRefused();
+    // A tracked command's state or the view's status text changed.
+    void stateChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -48,7 +54,11 @@ protected:
     bool focusNextPrevChild(bool) override { return false; }  // Tab belongs to the view
 
 private:
-    void Poll();
+    void AnnounceCanvasChange();
+    void AnnounceStateChange();
+    Q_INVOKABLE void OnCanvasChanged();
+    Q_INVOKABLE void OnStateChanged();
+    void Present();
     void Rescale();
     void PostKey(unsigned message, const QKeyEvent& event);
 
@@ -57,9 +67,9 @@ private:
     std::unique_ptr<QtUi> m_ui;          // outlives the host, which calls it
     std::unique_ptr<ViewHost> m_host;
     std::atomic<bool> m_shutDown{false};
-    QTimer m_poll;
-    std::shared_ptr<Canvas> m_canvas;
-    std::uint64_t m_generation = 0;
+    QTimer m_nextFrame;             // a change announced within a frame of the last picture
+    QElapsedTimer m_sincePresent;
+    int m_presentations = 0;
     QImage m_snapshot;
     QImage m_scaled;
     std::string m_failure;  // what the view's thread said when it failed

@@ -66,6 +66,7 @@ void CQuinView::Run(Dc& dc, const Board& board, CQuinDoc& doc) {
                             static_cast<std::int16_t>(-k)};
     BallRun run(dc, board);
     m_delayMs = kStartDelayMs;
+    RunStatus status(*this, "Keypad 0-9 pace, Esc stop, F1 help", "balls landed:", board.BallsPerRun());
     for (;;) {
         run.ShowWaitingBall();
         for (int frame = 0; frame < kBinomialBoard.framesPerTick; ++frame) {
@@ -80,6 +81,7 @@ void CQuinView::Run(Dc& dc, const Board& board, CQuinDoc& doc) {
             else if (ball.t % 2 != 0) ball.dx = static_cast<std::int16_t>(rand() < threshold ? -step : step);
             else ball.dx = 0;
         }
+        status.Progress(run.Landed());
         if (EndOfTick(doc, run, m_bAbort)) return;
     }
 }

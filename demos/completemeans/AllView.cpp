@@ -150,8 +150,14 @@ void CAllView::DrawLabels(Dc& dc, float ymax) {
 
 float CAllView::RunSamples(Dc& dc, CAllDoc& doc, float ymax) {
     float done = 0.0f;
+    RunStatus status(*this, "0-9 pace (0: no more pauses), Esc stop, F1 help", "sample", m_count);
+    long drawn = 0;
     doc.m_bins = AnimateHistogram(dc, 1024, 768, 1.0f, m_fN, 0.0f, ymax, static_cast<std::int32_t>(m_count),
-                                  [&] { return NextCompleteSample(dc); }, done);
+                                  [&] {
+                                      if (m_bShowSample) status.Progress(++drawn);
+                                      else status.FastProgress(++drawn);
+                                      return NextCompleteSample(dc);
+                                  }, done);
     doc.m_fDone = done;
     return done;
 }

@@ -45,6 +45,9 @@ bool CRegrView::OnCommandHelp() {
 
 void CRegrView::OnDraw(Dc& dc) {
     CRegrDoc& doc = Doc();
+    SetStatusText(m_bStopped ? ""
+                             : "Click left of the red centroid for your line's left end, right of it for its right "
+                               "end; Esc shows the least-squares line");
     if (m_bHelpPressed) {
         m_bHelpPressed = 0;
         doc.m_bFresh = 1;

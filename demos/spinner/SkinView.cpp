@@ -89,6 +89,8 @@ void CSkinView::Run(Dc& dc, const Board& board, CSkinDoc& doc) {
     const auto step = static_cast<std::int16_t>(board.FrameStep());
     Ball ball{static_cast<std::int16_t>(board.Mouth().x), static_cast<std::int16_t>(board.Mouth().y), 0, 0};
     BallRun run(dc, board);
+    RunStatus status(*this, "After a spin any key lets the ball go on, Esc stop, F1 help", "balls landed:",
+                     board.BallsPerRun());
     for (;;) {
         run.ShowWaitingBall();
         for (int frame = 0; frame < kSpinnerBoard.framesPerTick; ++frame) {
@@ -105,6 +107,7 @@ void CSkinView::Run(Dc& dc, const Board& board, CSkinDoc& doc) {
         } else {
             ball.dx = 0;
         }
+        status.Progress(run.Landed());
         if (EndOfTick(doc, run, m_bAbort)) return;
     }
 }

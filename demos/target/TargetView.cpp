@@ -104,12 +104,17 @@ void CTargetView::SetupSession() {
 void CTargetView::RunSession(Dc& dc, std::span<const TargetCell> cells, std::int16_t size) {
     SetupSession();
     m_totals.fill(0);
-    for (int i = 0; i < kTrialsPerCell; ++i) {
-        for (size_t c = 0; c < cells.size(); ++c) {
-            const int score = RunTrial(dc, cells[c].speed, size, cells[c].divisor);
-            if (m_bAbort) return;
-            m_scores[c][size_t(i)] = score;
-            m_totals[c] += score;
+    {
+        const long trials = kTrialsPerCell * long(cells.size());
+        RunStatus status(*this, "Click the target, Esc stop after this trial, F1 help", "trial", trials);
+        for (int i = 0; i < kTrialsPerCell; ++i) {
+            for (size_t c = 0; c < cells.size(); ++c) {
+                status.Progress(i * long(cells.size()) + long(c) + 1);
+                const int score = RunTrial(dc, cells[c].speed, size, cells[c].divisor);
+                if (m_bAbort) return;
+                m_scores[c][size_t(i)] = score;
+                m_totals[c] += score;
+            }
         }
     }
     const int y = m_layout.rowStep;

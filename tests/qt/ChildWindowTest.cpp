@@ -11,6 +11,7 @@
 #include "platform/ViewHost.h"
 #include "qt/ChildWindow.h"
 #include "qt/CommandActions.h"
+#include "qt/MainStatusBar.h"
 #include "qt/TemplateDialog.h"
 #include "qt/ViewWidget.h"
 #include "res/Resources.h"
@@ -125,10 +126,13 @@ TEST_F(ChildWindowTest, KeysReachTheViewAndStartDemoFollowsItsUpdateHandler) {
     EXPECT_EQ(ProbeView::lastScan, 0x4Bu);
 
     QTest::keyClick(&child->View(), Qt::Key_S);
-    ASSERT_TRUE(WaitFor([&] { return startDemo->isEnabled(); }));  // the menu timer refreshes it
+    ASSERT_TRUE(WaitFor([&] { return startDemo->isEnabled(); }));  // the view announces the change
+    EXPECT_EQ(Window().StatusBar().IdleText(), "S seen");
     ProbeView::started = false;
     startDemo->trigger();
     EXPECT_TRUE(WaitFor([] { return ProbeView::started.load(); }));
+    child->close();
+    EXPECT_TRUE(WaitFor([&] { return Window().StatusBar().IdleText() == "For Help, press F1"; }));
 }
 
 TEST_F(ChildWindowTest, DialogAnswerReachesTheWaitingView) {

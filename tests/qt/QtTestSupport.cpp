@@ -82,7 +82,10 @@ void ProbeView::OnDraw(Dc& dc) {
 void ProbeView::OnKeyDown(unsigned nChar, unsigned, unsigned nFlags) {
     lastVk = nChar;
     lastScan = nFlags & 0xFF;
-    if (nChar == 'S') m_sawS = true;
+    if (nChar == 'S') {
+        m_sawS = true;
+        SetStatusText("S seen");
+    }
 }
 
 bool ProbeView::OnUpdateCommand(CCmdUI& cmdUI) {

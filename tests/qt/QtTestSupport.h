@@ -91,7 +91,8 @@ public:
     void OnDraw(Dc& dc) override;
 };
 
-// Enables "&Start Demo" once it has seen the S key, and remembers the last key and the command.
+// Enables "&Start Demo" and says "S seen" in the status bar once it has seen the S key, and
+// remembers the last key and the command.
 class ProbeView final : public CountedView {
 public:
     static inline std::atomic<unsigned> lastVk{0};
