@@ -283,6 +283,7 @@ const QFont& Dc::QtFont(const Font& font) const {
         slot->setStyleHint(font.fixedPitch ? QFont::TypeWriter : QFont::SansSerif,
                            QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
         slot->setKerning(false);
+        slot->setHintingPreference(QFont::PreferVerticalHinting);
     }
     return *slot;
 }
