@@ -36,6 +36,8 @@ TEST_P(RunStatusTest, KeysAndProgressWhileRunningThenIdle) {
     EXPECT_EQ(s.Host().StatusText(), "");
 }
 
+// Central Limit: 2.5 s after each sample at the starting pace; 0 finishes (its status is said
+// every 1000th sample from then on, and cleared at the end).
 // Complete Means: 3 x 3 = 9 samples of size 2, one a second at the starting pace; 0 finishes.
 // Binomial: a tick lasts 12 frames of 160 ms, so no ball has landed at 500 ms; Esc stops.
 // Spinner: Esc ends the run at the end of the tick, which waits for a key after its spin.
@@ -46,6 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         RunCase{"CompleteMeans", res::IDR_COMPLETEMEANS, DialogAnswer{false, {{1002, "3"}, {1001, "2"}}}, {}, nullptr,
                 500, "sample 1 of 9    0-9 pace (0: no more pauses), Esc stop, F1 help", {"0"}},
+        RunCase{"Central", res::IDR_CENTRAL, DialogAnswer{false, {{1002, "1000"}, {1001, "5"}}}, {}, nullptr, 500,
+                "sample 1 of 1000    0-9 pace, Pause one sample at a time, Esc stop, F1 help", {"0"}},
         RunCase{"Binomial", res::IDR_BINOMIAL, DialogAnswer{false, {}}, {}, nullptr, 500,
                 "balls landed: 0 of 256    Keypad 0-9 pace, Esc stop, F1 help", {"esc"}},
         RunCase{"Spinner", res::IDR_SPINNER, DialogAnswer{false, {}}, {}, nullptr, 500,
