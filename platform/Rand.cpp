@@ -1,16 +1,7 @@
 #include "platform/Rand.h"
 
-namespace dulm {
+namespace dulm::rand_detail {
 
-namespace {
-thread_local std::uint32_t t_state = 1;
-}
+constinit thread_local std::uint32_t t_state = 1;
 
-void srand(unsigned seed) { t_state = seed; }
-
-int rand() {
-    t_state = t_state * 214013u + 2531011u;
-    return static_cast<int>((t_state >> 16) & 0x7FFF);
-}
-
-}  // namespace dulm
+}  // namespace dulm::rand_detail

@@ -62,35 +62,89 @@ void PopulationSampler::Start(PopulationShape shape) {
     m_dR = 32767.0;
 }
 
-float PopulationSampler::SampleUniform() const {
-    return (static_cast<float>(rand()) * 100.0f / m_fR - 50.0f) * 0.1f;
+namespace {
+
+// One accepted pair of the polar method: u1 and u2 from two values of the generator in turn,
+// rejected while s = u1^2 + u2^2 passes 1 (it is never 0: 2r/R - 1 is not 0 for any integer r).
+// The first deviate as the sampler returns it, the second as it is cached.
+struct PolarPair {
+    double first;
+    float second;
+};
+
+// nextU gives u = 2r/R - 1 in single precision for the generator's next value r.
+template <class NextU>
+PolarPair DrawPolarPair(NextU nextU) {
+    float u1 = 0.0f;
+    float u2 = 0.0f;
+    float s = 0.0f;
+    do {
+        u1 = nextU();
+        u2 = nextU();
+        s = u1 * u1 + u2 * u2;
+    } while (s > 1.0f);
+    const double f = std::sqrt(-2.0 * std::log(s) / s);
+    return {u1 * f, static_cast<float>(u2 * f)};
 }
 
-// Density proportional to abs(x): the square root of a uniform [0, 25] on each side.
-double PopulationSampler::SampleVShaped() const {
-    const double t = rand() * 50.0 / m_dR;
-    return t >= 25.0 ? std::sqrt(t - 25.0) : -std::sqrt(25.0 - t);
+float PolarU(int r, double R) { return static_cast<float>(2.0 * r / R - 1.0); }
+
+template <class Value>
+float SumOf(int n, Value value) {
+    float sum = 0.0f;
+    for (int i = 0; i < n; ++i) sum += static_cast<float>(value());
+    return sum;
 }
 
-double PopulationSampler::SampleTriangular() const { return std::sqrt(rand() * 100.0 / m_dR) - 5.0; }
+}  // namespace
 
 double PopulationSampler::SampleNormal() {
     if (m_bNormalCached) {
         m_bNormalCached = false;
         return m_fNormalCache;
     }
-    float u1 = 0.0f;
-    float u2 = 0.0f;
-    float s = 0.0f;
-    do {
-        u1 = static_cast<float>(2.0 * rand() / m_dR - 1.0);
-        u2 = static_cast<float>(2.0 * rand() / m_dR - 1.0);
-        s = u1 * u1 + u2 * u2;
-    } while (s > 1.0f);  // never 0: 2r/R - 1 is not 0 for any integer r
-    const double f = std::sqrt(-2.0 * std::log(s) / s);
-    m_fNormalCache = static_cast<float>(u2 * f);
+    const PolarPair pair = DrawPolarPair([this] { return PolarU(rand(), m_dR); });
+    m_fNormalCache = pair.second;
     m_bNormalCached = true;
-    return u1 * f;
+    return pair.first;
+}
+
+float PopulationSampler::SumOfSample(int n) {
+    RandRun gen;
+    const double R = m_dR;
+    switch (m_shape) {
+    case PopulationShape::VShaped: return SumOf(n, [&] { return VShaped(gen.Next(), R); });
+    case PopulationShape::Triangular: return SumOf(n, [&] { return Triangular(gen.Next(), R); });
+    case PopulationShape::Normal: return SumOfNormals(n, [&] { return PolarU(gen.Next(), R); });
+    case PopulationShape::Uniform: break;
+    }
+    const float fR = m_fR;
+    return SumOf(n, [&] { return Uniform(gen.Next(), fR); });
+}
+
+// Whole pairs while two or more values are wanted; a cached deviate comes first, and the second
+// deviate of a last pair of which only the first is wanted is cached.
+template <class NextU>
+float PopulationSampler::SumOfNormals(int n, NextU nextU) {
+    float sum = 0.0f;
+    int i = 0;
+    if (n > 0 && m_bNormalCached) {
+        m_bNormalCached = false;
+        sum += m_fNormalCache;
+        i = 1;
+    }
+    for (; i + 1 < n; i += 2) {
+        const PolarPair pair = DrawPolarPair(nextU);
+        sum += static_cast<float>(pair.first);
+        sum += pair.second;
+    }
+    if (i < n) {
+        const PolarPair pair = DrawPolarPair(nextU);
+        sum += static_cast<float>(pair.first);
+        m_fNormalCache = pair.second;
+        m_bNormalCached = true;
+    }
+    return sum;
 }
 
 namespace {

@@ -2,8 +2,11 @@
 // moments, pictures and the small "Population" panel at the top right of a picture.
 #pragma once
 
+#include <cmath>
+
 #include "app/MainFrame.h"
 #include "platform/Dc.h"
+#include "platform/Rand.h"
 
 namespace dulm {
 
@@ -40,31 +43,32 @@ public:
         return SampleUniform();
     }
 
-    // The single-precision sum of n observations, added in the order drawn; the shape is looked
-    // at once per sample, not once per value, which is what a run without pauses costs.
-    float SumOfSample(int n) {
-        switch (m_shape) {
-        case PopulationShape::VShaped: return Sum(n, [this] { return SampleVShaped(); });
-        case PopulationShape::Triangular: return Sum(n, [this] { return SampleTriangular(); });
-        case PopulationShape::Normal: return Sum(n, [this] { return SampleNormal(); });
-        case PopulationShape::Uniform: break;
-        }
-        return Sum(n, [this] { return SampleUniform(); });
-    }
+    // The single-precision sum of n observations, added in the order drawn: the same values, the
+    // same sum and the same generator state afterwards as n calls of Sample(). The shape is looked
+    // at once per sample and the generator's state is read and written back once per sample,
+    // which is what a run without pauses costs.
+    float SumOfSample(int n);
 
-    float SampleUniform() const;
-    double SampleVShaped() const;
-    double SampleTriangular() const;
+    float SampleUniform() const { return Uniform(rand(), m_fR); }
+    double SampleVShaped() const { return VShaped(rand(), m_dR); }
+    double SampleTriangular() const { return Triangular(rand(), m_dR); }
     // The polar method: each accepted pair gives two deviates; the second is kept for the next call.
     double SampleNormal();
 
 private:
-    template <class Draw>
-    static float Sum(int n, Draw draw) {
-        float sum = 0.0f;
-        for (int i = 0; i < n; ++i) sum += static_cast<float>(draw());
-        return sum;
+    template <class NextU>
+    float SumOfNormals(int n, NextU nextU);
+
+    // The observations for a value r of the generator.
+    static float Uniform(int r, float R) { return (static_cast<float>(r) * 100.0f / R - 50.0f) * 0.1f; }
+    // Density proportional to abs(x): the square root of a uniform [0, 25] on each side, that is
+    // sqrt(t - 25) from t = 25 on and -sqrt(25 - t) below. 25 - t is exactly -(t - 25), so the
+    // sign is put on without a branch, which a 50:50 draw would mispredict half the time.
+    static double VShaped(int r, double R) {
+        const double d = r * 50.0 / R - 25.0;
+        return std::copysign(std::sqrt(std::fabs(d)), d);
     }
+    static double Triangular(int r, double R) { return std::sqrt(r * 100.0 / R) - 5.0; }
 
     PopulationShape m_shape = PopulationShape::Uniform;
     float m_fR = 32767.0f;   // the largest value of rand()

@@ -1,5 +1,9 @@
-// The population samplers' end values and the Normal cache, the shapes' moments, the delay keys.
+// The population samplers' end values, every generator value, whole samples and the Normal
+// cache, the shapes' moments, the delay keys.
+#include <cmath>
 #include <cstdint>
+#include <iterator>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -98,6 +102,102 @@ TEST(PopulationSampler, EachSamplerKeepsItsOwnNormalCache) {
     a.SampleNormal();                           // a caches its second deviate
     EXPECT_NE(b.SampleNormal(), expected.second);  // b draws its own pair
     EXPECT_EQ(a.SampleNormal(), expected.second);
+}
+
+// The seed after which rand() returns r: the state must become r * 65536, and the step
+// x * 214013 + 2531011 is undone with the inverse of 214013 modulo 2^32.
+unsigned SeedFor(int r) {
+    std::uint32_t inverse = 214013u;  // Newton's iteration doubles the correct low bits each time
+    for (int i = 0; i < 5; ++i) inverse *= 2u - 214013u * inverse;
+    return ((static_cast<std::uint32_t>(r) << 16) - 2531011u) * inverse;
+}
+
+// Each shape's observation for a value r of the generator, from the shapes' definitions.
+double ByHand(PopulationShape shape, int r) {
+    switch (shape) {
+    case PopulationShape::Uniform: return (static_cast<float>(r) * 100.0f / 32767.0f - 50.0f) * 0.1f;
+    case PopulationShape::VShaped: {
+        const double t = r * 50.0 / 32767.0;
+        return t >= 25.0 ? std::sqrt(t - 25.0) : -std::sqrt(25.0 - t);
+    }
+    case PopulationShape::Triangular: return std::sqrt(r * 100.0 / 32767.0) - 5.0;
+    case PopulationShape::Normal: break;
+    }
+    return 0.0;
+}
+
+TEST(PopulationSampler, EveryGeneratorValueGivesTheShapesObservation) {
+    PopulationSampler sampler;
+    srand(SeedFor(12345));
+    ASSERT_EQ(rand(), 12345);
+    for (auto shape : {PopulationShape::Uniform, PopulationShape::VShaped, PopulationShape::Triangular}) {
+        sampler.Start(shape);
+        for (int r = 0; r <= 32767; ++r) {
+            const double expected = ByHand(shape, r);
+            srand(SeedFor(r));
+            ASSERT_EQ(sampler.Sample(), expected) << PopulationName(shape) << " r " << r;
+            srand(SeedFor(r));
+            ASSERT_EQ(sampler.SumOfSample(1), static_cast<float>(expected)) << PopulationName(shape) << " r " << r;
+        }
+    }
+}
+
+// The Normal deviates one after another, the second of each pair cached for the next.
+class NormalByHand {
+public:
+    double Next() {
+        if (m_cached) {
+            m_cached = false;
+            return m_cache;
+        }
+        const PolarPair pair = PolarFromHere();
+        m_cache = pair.second;
+        m_cached = true;
+        return pair.first;
+    }
+
+private:
+    static PolarPair PolarFromHere() {
+        for (;;) {
+            const float u1 = static_cast<float>(2.0 * rand() / 32767.0 - 1.0);
+            const float u2 = static_cast<float>(2.0 * rand() / 32767.0 - 1.0);
+            const float s = u1 * u1 + u2 * u2;
+            if (s > 1.0f) continue;
+            const double f = std::sqrt(-2.0 * std::log(s) / s);
+            return {u1 * f, static_cast<float>(u2 * f), 0};
+        }
+    }
+    bool m_cached = false;
+    float m_cache = 0.0f;
+};
+
+// Samples of several sizes in a row, odd ones leaving a Normal deviate cached for the next: each
+// sum is the single-precision sum of the observations in the order drawn, and the generator ends
+// where as many single draws would leave it.
+TEST(PopulationSampler, SumOfSampleAddsTheObservationsInTheOrderDrawn) {
+    const int sizes[] = {100, 7, 1, 0, 2, 25, 100};
+    for (int index = 0; index <= 3; ++index) {
+        const PopulationShape shape = ShapeFromIndex(index);
+        for (unsigned seed : {0u, 255u * 131u}) {
+            srand(seed);
+            NormalByHand normal;
+            std::vector<float> expected;
+            for (int n : sizes) {
+                float sum = 0.0f;
+                for (int i = 0; i < n; ++i)
+                    sum += static_cast<float>(shape == PopulationShape::Normal ? normal.Next() : ByHand(shape, rand()));
+                expected.push_back(sum);
+            }
+            const int next = rand();
+
+            PopulationSampler sampler;
+            sampler.Start(shape);
+            srand(seed);
+            for (size_t k = 0; k < std::size(sizes); ++k)
+                EXPECT_EQ(sampler.SumOfSample(sizes[k]), expected[k]) << PopulationName(shape) << " sample " << k;
+            EXPECT_EQ(rand(), next) << PopulationName(shape) << " seed " << seed;
+        }
+    }
 }
 
 TEST(Population, MomentsNamesAndPictures) {
