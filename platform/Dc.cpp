@@ -62,12 +62,28 @@ public:
         std::fill(row + x0, row + x1 + 1, 0xFF000000u | c.Rgb());
         m_changed = true;
     }
-    // Whether any pixel within the bounds has this colour.
+    // Pixels y0..y1 of column x, clipped.
+    void FillColumn(int x, int y0, int y1, Colour c) {
+        if (x < m_bounds.left || x >= m_bounds.right) return;
+        y0 = std::max(y0, m_bounds.top);
+        y1 = std::min(y1, m_bounds.bottom - 1);
+        if (y0 > y1) return;
+        const QRgb pixel = 0xFF000000u | c.Rgb();
+        uchar* p = m_bits + y0 * m_stride + x * qsizetype(sizeof(QRgb));
+        for (int y = y0; y <= y1; ++y, p += m_stride) *reinterpret_cast<QRgb*>(p) = pixel;
+        m_changed = true;
+    }
+    // Whether any pixel within the bounds has this colour. The pixels of a row are counted
+    // before the answer is looked at, so that the row is compared without a branch per pixel.
     bool Shows(Colour c) const {
+        const std::uint32_t rgb = c.Rgb();
+        const int left = m_bounds.left;
+        const int right = m_bounds.right;
         for (int y = m_bounds.top; y < m_bounds.bottom; ++y) {
             const QRgb* row = reinterpret_cast<const QRgb*>(m_bits + y * m_stride);
-            for (int x = m_bounds.left; x < m_bounds.right; ++x)
-                if ((row[x] & 0xFFFFFFu) == c.Rgb()) return true;
+            int matches = 0;
+            for (int x = left; x < right; ++x) matches += ((row[x] ^ rgb) & 0xFFFFFFu) == 0 ? 1 : 0;
+            if (matches != 0) return true;
         }
         return false;
     }
@@ -102,6 +118,12 @@ void Dc::LineTo(int x2, int y2) {
     Writer w(*this);
     int x = m_position.x;
     int y = m_position.y;
+    if (x == x2) {  // a histogram bar or a filled curve's stroke: one column, up or down
+        if (y < y2) w.FillColumn(x, y, y2 - 1, m_pen.colour);
+        else if (y > y2) w.FillColumn(x, y2 + 1, y, m_pen.colour);
+        m_position = {x2, y2};
+        return;
+    }
     const int dx = std::abs(x2 - x);
     const int dy = -std::abs(y2 - y);
     const int sx = x < x2 ? 1 : -1;

@@ -17,6 +17,7 @@ void MessageQueue::Post(const MSG& m) {
     {
         std::lock_guard lock(m_mutex);
         m_posted.push_back(m);
+        UpdateQuietUntil();
         if (m_activity != Activity::Ended) m_activity = Activity::Running;
     }
     m_cv.notify_all();
@@ -26,6 +27,7 @@ void MessageQueue::PostAt(std::int64_t atUs, const MSG& m) {
     {
         std::lock_guard lock(m_mutex);
         m_scheduled.emplace(atUs, m);
+        UpdateQuietUntil();
         if (m_activity != Activity::Ended) m_activity = Activity::Running;
     }
     m_cv.notify_all();
@@ -35,6 +37,7 @@ void MessageQueue::RequestClose() {
     {
         std::lock_guard lock(m_mutex);
         m_closing = true;
+        UpdateQuietUntil();
     }
     m_cv.notify_all();
 }
@@ -46,6 +49,16 @@ bool MessageQueue::Closing() const {
 
 void MessageQueue::Notify() { m_cv.notify_all(); }
 
+void MessageQueue::UpdateQuietUntil() {
+    std::int64_t quiet = INT64_MIN;
+    if (!m_closing && m_posted.empty()) {
+        const std::optional<std::int64_t> next = NextEventUs();
+        quiet = !next ? INT64_MAX : *next == INT64_MIN ? INT64_MIN : *next - 1;
+        if (m_virtual) quiet = std::min(quiet, m_horizonUs);
+    }
+    m_quietUntilUs.store(quiet, std::memory_order_release);
+}
+
 // Posted input first, then scripted input that is due, then the timer, as the old queue ranked them.
 bool MessageQueue::TakeAvailable(MSG& m) {
     const std::int64_t now = m_clock.NowUs();
@@ -56,6 +69,7 @@ bool MessageQueue::TakeAvailable(MSG& m) {
     if (!m_posted.empty()) {
         m = m_posted.front();
         m_posted.pop_front();
+        UpdateQuietUntil();
         return true;
     }
     if (m_timerDueUs && *m_timerDueUs <= now) {
@@ -63,6 +77,7 @@ bool MessageQueue::TakeAvailable(MSG& m) {
         // Periodic from when it was set; ticks missed while the view was busy are not made up.
         *m_timerDueUs += m_timerIntervalUs;
         if (*m_timerDueUs <= now) m_timerDueUs = now + m_timerIntervalUs;
+        UpdateQuietUntil();
         return true;
     }
     return false;
@@ -82,6 +97,20 @@ bool MessageQueue::TakeMessage(MSG& m) {
 }
 
 bool MessageQueue::PeekMessage(MSG& m) {
+    // Nothing posted, not closing, no timer or scripted input due by the time this look ends and,
+    // on a virtual clock, not past the horizon then: the answer is no, as it would be under the
+    // lock at this moment. Only the view's thread moves a virtual clock, so the look's cost can
+    // be counted here as well as under the lock.
+    const std::int64_t quietUntilUs = m_quietUntilUs.load(std::memory_order_acquire);
+    if (m_virtual) {
+        if (m_virtual->NowUs() + kVirtualPeekCostUs <= quietUntilUs) {
+            m_virtual->Advance(kVirtualPeekCostUs);
+            return false;
+        }
+    } else if (m_clock.NowUs() <= quietUntilUs) {
+        return false;
+    }
+
     std::unique_lock lock(m_mutex);
     if (m_closing) throw ViewClosed{};
     if (!m_virtual) return TakeAvailable(m);
@@ -138,11 +167,13 @@ void MessageQueue::SetTimer(unsigned /*id*/, unsigned intervalMs) {
     std::lock_guard lock(m_mutex);
     m_timerIntervalUs = std::int64_t(intervalMs) * 1000;
     m_timerDueUs = m_clock.NowUs() + m_timerIntervalUs;
+    UpdateQuietUntil();
 }
 
 void MessageQueue::KillTimer(unsigned /*id*/) {
     std::lock_guard lock(m_mutex);
     m_timerDueUs.reset();
+    UpdateQuietUntil();
 }
 
 void MessageQueue::Sleep(std::int64_t us) {
@@ -166,6 +197,7 @@ void MessageQueue::SetHorizon(std::int64_t us) {
     {
         std::lock_guard lock(m_mutex);
         m_horizonUs = us;
+        UpdateQuietUntil();
         if (m_activity != Activity::Ended) m_activity = Activity::Running;
     }
     m_cv.notify_all();
@@ -174,6 +206,7 @@ void MessageQueue::SetHorizon(std::int64_t us) {
 void MessageQueue::HoldAtPresent() {
     std::lock_guard lock(m_mutex);
     m_horizonUs = std::min(m_horizonUs, m_clock.NowUs());
+    UpdateQuietUntil();
 }
 
 Activity MessageQueue::WaitUntilResting() {

@@ -3,6 +3,7 @@
 // wait that would block jumps the clock to the next timer or scripted input instead.
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -80,6 +81,7 @@ public:
 
 private:
     bool TakeAvailable(MSG& m);  // caller holds the lock
+    void UpdateQuietUntil();     // caller holds the lock, after changing what the queue holds
     void RestAtHorizon(std::unique_lock<std::mutex>& lock);
     std::optional<std::int64_t> NextEventUs() const;
     void WaitForEvent(std::unique_lock<std::mutex>& lock);
@@ -95,6 +97,12 @@ private:
     bool m_closing = false;
     std::int64_t m_horizonUs = INT64_MAX;
     Activity m_activity = Activity::Running;
+    // The latest time up to which PeekMessage finds nothing (and, on a virtual clock, need not
+    // rest at the horizon): before the earliest timer or scripted input and, on a virtual clock,
+    // not past the horizon; the lowest value while input is posted or the view is closing. Kept
+    // with the state it follows, under the lock, so that a PeekMessage of the view's thread
+    // that comes before it answers without the lock.
+    std::atomic<std::int64_t> m_quietUntilUs{INT64_MAX};
 };
 
 }  // namespace dulm

@@ -1,4 +1,6 @@
 // The pixel rules the demonstrations rely on.
+#include <cstdint>
+
 #include <QFontInfo>
 #include <QFont>
 #include <gtest/gtest.h>
@@ -55,6 +57,44 @@ TEST_F(DcTest, DrawingOutsideTheCanvasIsClippedAway) {
     dc.SetPixel(-1, 0, kRed);
     dc.SetPixel(200, 0, kRed);
     EXPECT_EQ(CountPixels(kRed), 0);
+}
+
+// Down and up a column, through the clip's edges and off the canvas: each pixel from the start
+// to the one before the target, only inside the clip; a line that changes nothing announces nothing.
+TEST_F(DcTest, VerticalLinesAreClippedAndOnlyChangesAreCounted) {
+    dc.SelectObject(Pen{kRed});
+    dc.SelectClipRgn(Rect{0, 10, 200, 100});
+    dc.MoveTo(30, 5);
+    dc.LineTo(30, 50);  // rows 10 to 49
+    dc.MoveTo(31, 150);
+    dc.LineTo(31, 90);  // rows 91 to 99 (150 down to 91, clipped at 100)
+    dc.MoveTo(32, 99);
+    dc.LineTo(32, -20);  // rows 10 to 99
+    EXPECT_EQ(dc.GetPixel(30, 9), kGrey);
+    EXPECT_EQ(dc.GetPixel(30, 10), kRed);
+    EXPECT_EQ(dc.GetPixel(30, 49), kRed);
+    EXPECT_EQ(dc.GetPixel(30, 50), kGrey);
+    EXPECT_EQ(dc.GetPixel(31, 90), kGrey);
+    EXPECT_EQ(dc.GetPixel(31, 91), kRed);
+    EXPECT_EQ(dc.GetPixel(31, 100), kGrey);
+    EXPECT_EQ(dc.GetPixel(32, 10), kRed);
+    EXPECT_EQ(dc.GetPixel(32, 99), kRed);
+    EXPECT_EQ(CountPixels(kRed), 40 + 9 + 90);
+    EXPECT_EQ(dc.GetCurrentPosition(), (Point{32, -20}));
+
+    const std::uint64_t generation = canvas.Generation();
+    dc.MoveTo(40, 0);
+    dc.LineTo(40, 10);  // entirely above the clip
+    dc.MoveTo(-1, 20);
+    dc.LineTo(-1, 60);  // left of the canvas
+    dc.MoveTo(200, 20);
+    dc.LineTo(200, 60);  // right of it
+    dc.MoveTo(50, 40);
+    dc.LineTo(50, 40);  // empty
+    EXPECT_EQ(canvas.Generation(), generation);
+    dc.LineTo(50, 39);  // one pixel: (50, 40)
+    EXPECT_EQ(canvas.Generation(), generation + 1);
+    EXPECT_EQ(CountPixels(kRed), 40 + 9 + 90 + 1);
 }
 
 // A closed square outline in green with a flood fill inside, bounded by green.
@@ -120,6 +160,23 @@ TEST_F(FloodFillTest, StockBlackBrushAndAStartOnTheBorder) {
     EXPECT_EQ(CountPixels(kBlack), 0);
     EXPECT_TRUE(dc.FloodFill(100, 100, kNeverDrawn));  // nothing bounds it: the whole view
     EXPECT_EQ(CountPixels(kBlack), 200 * 120);
+}
+
+// The only border pixels lie at the far corner of the clip: they still bound the region, and the
+// pocket they close off, and everything outside the clip, keep their colour.
+TEST_F(FloodFillTest, ABorderInTheLastPixelsOfTheClipStillBoundsTheRegion) {
+    dc.SelectClipRgn(Rect{10, 5, 150, 100});
+    dc.SelectObject(Pen{kGreen});
+    dc.MoveTo(147, 99);
+    dc.LineTo(147, 96);  // (147, 99) to (147, 97)
+    dc.LineTo(150, 96);  // (147, 96) to (149, 96); the clip ends at column 149 and row 99
+    dc.SelectObject(Brush::Solid(kBlue));
+    EXPECT_TRUE(dc.FloodFill(40, 40, kGreen));
+    EXPECT_EQ(CountPixels(kGreen), 6);
+    EXPECT_EQ(dc.GetPixel(148, 98), kGrey);  // the pocket: (148..149, 97..99)
+    EXPECT_EQ(CountPixels(kBlue), 140 * 95 - 6 - 6);
+    EXPECT_EQ(dc.GetPixel(9, 40), kGrey);
+    EXPECT_EQ(dc.GetPixel(150, 40), kGrey);
 }
 
 TEST_F(DcTest, RectangleOutlinesWithThePenAndFillsWithTheBrush) {

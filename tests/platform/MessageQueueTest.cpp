@@ -1,4 +1,6 @@
 // The queue on the virtual clock behaves like the old one in time, deterministically.
+#include <atomic>
+#include <cstdint>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -50,6 +52,27 @@ TEST_F(VirtualQueueTest, PeekingCostsVirtualTimeSoInputReachesARunThatNeverWaits
     int peeks = 0;
     while (!queue.PeekMessage(m)) ++peeks;
     EXPECT_EQ(peeks, 1000 / MessageQueue::kVirtualPeekCostUs - 1);
+}
+
+// A run spinning on PeekMessage meets each tick of its timer at the very look that reaches it,
+// nothing once the timer is killed, and posted input at the next look.
+TEST_F(VirtualQueueTest, ASpinningRunMeetsTimerTicksAndInputAtTheFirstLookThatCanSeeThem) {
+    queue.SetTimer(1, 1);  // due at 1000 us, then 2000 us
+    MSG m;
+    for (std::int64_t tick : {1000, 2000}) {
+        int peeks = 0;
+        while (!queue.PeekMessage(m)) ++peeks;
+        EXPECT_EQ(peeks, 1000 / MessageQueue::kVirtualPeekCostUs - 1);
+        EXPECT_EQ(m.message, unsigned(WM_TIMER));
+        EXPECT_EQ(clock.NowUs(), tick);
+    }
+    queue.KillTimer(1);
+    for (int i = 0; i < 300; ++i) ASSERT_FALSE(queue.PeekMessage(m)) << i;
+    EXPECT_EQ(clock.NowUs(), 5000);
+    queue.Post(MakeCommand(32775));
+    ASSERT_TRUE(queue.PeekMessage(m));
+    EXPECT_EQ(m.message, unsigned(WM_COMMAND));
+    EXPECT_FALSE(queue.PeekMessage(m));
 }
 
 TEST_F(VirtualQueueTest, RestsAtTheHorizonOrWhenNothingCanHappen) {
@@ -134,6 +157,25 @@ TEST(SteadyQueueTest, AClosedViewStopsWaitingAtOnce) {
     queue.RequestClose();
     view.join();
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+}
+
+// Input posted from another thread reaches a run that only ever peeks, and closing stops it.
+TEST(SteadyQueueTest, ASpinningRunSeesInputPostedMeanwhileAndStopsWhenClosed) {
+    SteadyClock clock;
+    MessageQueue queue{clock};
+    std::atomic<int> taken{0};
+    std::thread view([&] {
+        EXPECT_THROW(
+            for (MSG m;;) {
+                if (queue.PeekMessage(m)) taken += m.message == unsigned(WM_COMMAND) ? 1 : 0;
+            },
+            ViewClosed);
+    });
+    queue.Post(MakeCommand(32775));
+    while (taken.load() == 0) std::this_thread::yield();
+    queue.RequestClose();
+    view.join();
+    EXPECT_EQ(taken.load(), 1);
 }
 
 TEST(SteadyQueueTest, TimerFiresOnTheRealClock) {
