@@ -16,6 +16,7 @@
 #include <QStyle>
 #include <QStyleOptionTitleBar>
 #include <QToolBar>
+#include <QWindow>
 
 #include "qt/AboutDialog.h"
 #include "qt/ChildWindow.h"
@@ -66,6 +67,7 @@ MainWindow::MainWindow(const CDemoApp& app)
     // The caption names the active window once: Qt's own " - [title]" of a maximised window is
     // replaced by this window's caption whenever either changes it.
     connect(this, &QWidget::windowTitleChanged, this, &MainWindow::UpdateTitle);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &MainWindow::OnFocusWindowChanged);
     connect(m_actions, &CommandActions::triggered, this, &MainWindow::OnCommand);
     connect(m_actions, &CommandActions::menuAboutToShow, this, &MainWindow::updateMenus);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &MainWindow::OnChildActivated);
@@ -291,7 +293,10 @@ void MainWindow::OnHelpKey() {
 }
 
 void MainWindow::ShowHelp(unsigned context) {
-    if (!isVisible()) m_helpToFront = true;
+    if (!isVisible() && !m_helpToFront) {
+        m_helpToFront = true;
+        qApp->installEventFilter(this);
+    }
     m_help->ShowContext(context);
 }
 
@@ -366,15 +371,24 @@ void MainWindow::showEvent(QShowEvent* event) {
     for (const auto& [tmpl, title] : deferred) OpenDemo(*tmpl, title);
 }
 
-// The desktop puts the frame in front once it appears: help opened before that (at start-up, or
-// from the "New" list shown then) comes back in front of it when the frame is first activated.
-void MainWindow::changeEvent(QEvent* event) {
-    QMainWindow::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !m_helpToFront) return;
-    m_helpToFront = false;
+// The desktop puts each new window in front as it appears: help opened before the frame was first
+// shown (at start-up, or from the "New" list shown then) is raised above each window of ours
+// that takes the focus, until the user first presses a key or a button. Only the frame hands the
+// focus to it; a dialog keeps it.
+void MainWindow::OnFocusWindowChanged(QWindow* focused) {
+    if (!focused || !m_helpToFront || focused == m_help->windowHandle()) return;
     if (!m_help->isVisible()) return;
     m_help->raise();
-    m_help->activateWindow();
+    if (focused == windowHandle()) m_help->activateWindow();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (m_helpToFront && isVisible() &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress)) {
+        m_helpToFront = false;
+        qApp->removeEventFilter(this);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 ChildWindow* MainWindow::OpenFile(const QString& path) {

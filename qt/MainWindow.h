@@ -68,7 +68,7 @@ public slots:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -78,6 +78,7 @@ private:
     void RecordReferenceCanvas();
     void OnChildActivated();
     void ShowRunStatus();
+    void OnFocusWindowChanged(QWindow* focused);
     void ShowMenu(unsigned menuId);
     void UpdateTitle();
     QString Title() const;
@@ -106,7 +107,7 @@ private:
     unsigned m_shownMenu = 0;
     std::map<unsigned, int> m_untitled;  // the running number of each template's window titles
     std::vector<std::pair<const CMultiDocTemplate*, QString>> m_deferred;
-    bool m_helpToFront = false;  // help opened before the frame was first shown goes in front of it
+    bool m_helpToFront = false;  // help opened before the frame was first shown stays in front
 };
 
 }  // namespace dulm
