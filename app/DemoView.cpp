@@ -78,10 +78,6 @@ RunStatus::RunStatus(CView& view, const char* keys, const char* unit, long total
 RunStatus::~RunStatus() { m_view.SetStatusText({}); }
 
 void RunStatus::Progress(long done) {
-    if (!m_unit || m_total <= 0) {
-        m_view.SetStatusText(m_keys);
-        return;
-    }
     char text[256];
     std::snprintf(text, sizeof text, "%s %ld of %ld    %s", m_unit, done, m_total, m_keys);
     m_view.SetStatusText(text);

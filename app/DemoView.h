@@ -93,8 +93,8 @@ protected:
 // ("sample 1234 of 10000"). The bar shows its idle text again when the run ends, however it ends.
 class [[nodiscard]] RunStatus {
 public:
-    // unit: what the run counts ("sample"); total 0: the run shows only its keys.
-    RunStatus(CView& view, const char* keys, const char* unit = nullptr, long total = 0);
+    // unit: what the run counts ("sample"), total of them.
+    RunStatus(CView& view, const char* keys, const char* unit, long total);
     ~RunStatus();
     RunStatus(const RunStatus&) = delete;
     RunStatus& operator=(const RunStatus&) = delete;

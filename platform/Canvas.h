@@ -31,12 +31,10 @@ public:
     QImage& Image() { return m_image; }
     const QImage& Image() const { return m_image; }
 
-    // Counts changes so that the window repaints only when something was drawn.
-    std::uint64_t Generation() const { return m_generation.load(std::memory_order_acquire); }
     // After the pixels changed, outside the lock: announces the change unless an announcement is
-    // still waiting for the window to look.
+    // still waiting for the window to look. The lock orders it against the window's Rearm and copy:
+    // either the copy came after this change, or the Rearm came before this look at the flag.
     void MarkChanged() {
-        m_generation.fetch_add(1, std::memory_order_acq_rel);
         if (m_announce && !m_announced.load(std::memory_order_relaxed) && !m_announced.exchange(true)) m_announce();
     }
     // Set before the view draws: called on the drawing thread, at most once per Rearm.
@@ -53,7 +51,6 @@ private:
     Size m_size;
     mutable std::mutex m_mutex;
     QImage m_image;
-    std::atomic<std::uint64_t> m_generation{0};
     std::function<void()> m_announce;
     std::atomic<bool> m_announced{false};
 };

@@ -58,13 +58,8 @@ QMenu* CommandActions::BuildPopup(const res::MenuItem& popup) {
     if (windowMenu) {
         m_windowItems.try_emplace(menu);
         connect(menu, &QMenu::aboutToShow, this, [this, menu] { RefreshWindowMenu(*menu); });
-        RefreshWindowMenu(*menu);
     }
     return menu;
-}
-
-void CommandActions::RefreshWindowMenus() {
-    for (auto& [menu, items] : m_windowItems) RefreshWindowMenu(*menu);
 }
 
 // The windows, numbered from 1 as their mnemonics, the active one checked. An item may be the one

@@ -32,10 +32,8 @@ public:
         std::function<void()> activate;
     };
     using WindowList = std::function<std::vector<WindowEntry>()>;
-    // Where the Window menus get the windows they list below Cascade and Tile.
+    // Where the Window menus get the windows they list below Cascade and Tile, each time one opens.
     void SetWindowList(WindowList list) { m_windowList = std::move(list); }
-    // Lists the windows open now at the end of every Window menu; each menu also does so before it opens.
-    void RefreshWindowMenus();
     // The items of the list in a Window menu, in order.
     std::vector<QAction*> WindowItems(QMenu* menu) const;
 

@@ -145,7 +145,6 @@ void MainWindow::OnChildActivated() {
     if (child && isActiveWindow()) child->View().setFocus(Qt::ActiveWindowFocusReason);
     updateMenus();
     ShowRunStatus();
-    m_actions->RefreshWindowMenus();
 }
 
 // The active window's run speaks in the status bar; with no run, or no window, the idle text.
