@@ -35,7 +35,6 @@ public:
     // paint has erased it.
     DemoStartup(std::string_view sentence, Colour afterErase) : m_sentence(sentence), m_afterErase(afterErase) {}
 
-    std::string_view Sentence() const { return m_sentence; }
     // Cleared while the opening dialog is open, and by runs that hold painting off.
     int m_bPaintEnabled = 1;
 

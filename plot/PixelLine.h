@@ -17,7 +17,6 @@ public:
     PixelPen(Dc& dc, Point limit, Colour colour = kBlack) : m_dc(&dc), m_limit(limit), m_colour(colour) {}
 
     void SetColour(Colour c) { m_colour = c; }
-    Colour GetColour() const { return m_colour; }
     // Moves the pen without drawing.
     void MoveTo(Point p) { m_at = p; }
     void MoveTo(int x, int y) { m_at = {x, y}; }

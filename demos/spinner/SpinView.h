@@ -35,9 +35,8 @@ public:
     // F1: the spin waiting for its key reports kSpinCancelled; the help opens as usual.
     bool OnCommandHelp() override;
 
-    // The pointer's tip at each stop 0 to K (stop K is stop 0 again), and the centre.
+    // The pointer's tip at each stop 0 to K (stop K is stop 0 again).
     Point Tip(int stop) const { return m_tips[size_t(stop)]; }
-    Point Centre() const { return m_centre; }
     const SpinnerScale& Scale() const { return m_scale; }
 
 protected:
