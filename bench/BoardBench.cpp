@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <string>
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 #include "demos/binomial/QuinView.h"
@@ -46,8 +45,6 @@ BENCHMARK(dulm::BinomialRunAtKeypadZero)->Unit(benchmark::kMillisecond)->MinTime
 BENCHMARK(dulm::SpinnerRunWithScriptedKeys)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(0.5)->UseRealTime();
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -17,7 +17,6 @@
 #include <utility>
 #include <vector>
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 #include "demos/central/CentView.h"
@@ -233,8 +232,6 @@ int main(int argc, char** argv) {
         else b->UseRealTime();
     }
 
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     dulm::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

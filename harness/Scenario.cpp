@@ -96,9 +96,9 @@ Activity Scenario::RunUntil(std::int64_t ms) {
 
 std::int64_t Scenario::NowMs() const { return m_host->GetClock().NowUs() / 1000; }
 
-QImage Scenario::Image() const {
+Bitmap Scenario::Image() const {
     const auto canvas = m_host->GetCanvas();
-    return canvas ? canvas->Snapshot() : QImage();
+    return canvas ? canvas->Snapshot() : Bitmap();
 }
 
 Colour Scenario::Pixel(int x, int y) const {

@@ -8,10 +8,9 @@
 #include <string>
 #include <vector>
 
-#include <QImage>
-
 #include "app/MainFrame.h"
 #include "harness/ScriptedUi.h"
+#include "platform/Bitmap.h"
 #include "platform/Keys.h"
 #include "platform/ViewHost.h"
 
@@ -60,7 +59,8 @@ public:
         return dynamic_cast<View&>(*m_host->View());
     }
     ViewHost& Host() { return *m_host; }
-    QImage Image() const;
+    // The picture; empty when the view has no canvas.
+    Bitmap Image() const;
     Colour Pixel(int x, int y) const;
     const std::vector<TextRecord>& TextLog() const { return m_host->TextLog(); }
     bool Drew(const std::string& text) const;

@@ -8,8 +8,7 @@
 #include <functional>
 #include <mutex>
 
-#include <QImage>
-
+#include "platform/Bitmap.h"
 #include "platform/Gdi.h"
 
 namespace dulm {
@@ -28,8 +27,8 @@ public:
 
     // Every access to the pixels holds this lock; a drawing operation takes it once.
     std::unique_lock<std::mutex> Lock() const { return std::unique_lock(m_mutex); }
-    QImage& Image() { return m_image; }
-    const QImage& Image() const { return m_image; }
+    Bitmap& Pixels() { return m_pixels; }
+    const Bitmap& Pixels() const { return m_pixels; }
 
     // After the pixels changed, outside the lock: announces the change unless an announcement is
     // still waiting for the window to look. The lock orders it against the window's Rearm and copy:
@@ -44,13 +43,15 @@ public:
     void Rearm() { m_announced.store(false); }
 
     // A copy of the pixels, taken under the lock.
-    QImage Snapshot() const;
+    Bitmap Snapshot() const;
+    // The same into a picture the caller keeps, which keeps its memory when the size is unchanged.
+    void CopyTo(Bitmap& picture) const;
     Colour PixelAt(int x, int y) const;
 
 private:
     Size m_size;
     mutable std::mutex m_mutex;
-    QImage m_image;
+    Bitmap m_pixels;
     std::function<void()> m_announce;
     std::atomic<bool> m_announced{false};
 };

@@ -7,9 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include <QFont>
-#include <QFontMetrics>
-#include <QPainter>
+#include "platform/Typeface.h"
 
 namespace dulm {
 
@@ -29,8 +27,7 @@ Font Font::DeviceDefault() { return Font{"Arial", 14, true, false}; }
 class Dc::Writer {
 public:
     explicit Writer(Dc& dc)
-        : m_canvas(dc.m_canvas), m_lock(m_canvas.Lock()), m_image(m_canvas.Image()),
-          m_bits(m_image.bits()), m_stride(m_image.bytesPerLine()),
+        : m_canvas(dc.m_canvas), m_lock(m_canvas.Lock()), m_pixels(m_canvas.Pixels()),
           m_bounds{0, 0, m_canvas.GetSize().cx, m_canvas.GetSize().cy} {
         if (dc.m_clip) {
             m_bounds.left = std::max(m_bounds.left, dc.m_clip->left);
@@ -44,12 +41,10 @@ public:
         if (m_changed) m_canvas.MarkChanged();
     }
     const Rect& Bounds() const { return m_bounds; }
-    QImage& Image() { return m_image; }
-    void Touch() { m_changed = true; }
 
     void Plot(int x, int y, Colour c) {
         if (!m_bounds.Contains(x, y)) return;
-        reinterpret_cast<QRgb*>(m_bits + y * m_stride)[x] = 0xFF000000u | c.Rgb();
+        m_pixels.Row(y)[x] = Bitmap::Pixel(c);
         m_changed = true;
     }
     // Pixels x0..x1 of row y, clipped.
@@ -58,8 +53,8 @@ public:
         x0 = std::max(x0, m_bounds.left);
         x1 = std::min(x1, m_bounds.right - 1);
         if (x0 > x1) return;
-        QRgb* row = reinterpret_cast<QRgb*>(m_bits + y * m_stride);
-        std::fill(row + x0, row + x1 + 1, 0xFF000000u | c.Rgb());
+        std::uint32_t* row = m_pixels.Row(y);
+        std::fill(row + x0, row + x1 + 1, Bitmap::Pixel(c));
         m_changed = true;
     }
     // Pixels y0..y1 of column x, clipped.
@@ -68,9 +63,10 @@ public:
         y0 = std::max(y0, m_bounds.top);
         y1 = std::min(y1, m_bounds.bottom - 1);
         if (y0 > y1) return;
-        const QRgb pixel = 0xFF000000u | c.Rgb();
-        uchar* p = m_bits + y0 * m_stride + x * qsizetype(sizeof(QRgb));
-        for (int y = y0; y <= y1; ++y, p += m_stride) *reinterpret_cast<QRgb*>(p) = pixel;
+        const std::uint32_t pixel = Bitmap::Pixel(c);
+        const std::ptrdiff_t stride = m_pixels.Stride();
+        std::uint32_t* p = m_pixels.Row(y0) + x;
+        for (int y = y0; y <= y1; ++y, p += stride) *p = pixel;
         m_changed = true;
     }
     // Whether any pixel within the bounds has this colour. The pixels of a row are counted
@@ -80,7 +76,7 @@ public:
         const int left = m_bounds.left;
         const int right = m_bounds.right;
         for (int y = m_bounds.top; y < m_bounds.bottom; ++y) {
-            const QRgb* row = reinterpret_cast<const QRgb*>(m_bits + y * m_stride);
+            const std::uint32_t* row = m_pixels.Row(y);
             int matches = 0;
             for (int x = left; x < right; ++x) matches += ((row[x] ^ rgb) & 0xFFFFFFu) == 0 ? 1 : 0;
             if (matches != 0) return true;
@@ -88,16 +84,13 @@ public:
         return false;
     }
     Colour Get(int x, int y) const {
-        return Colour::FromRgb(reinterpret_cast<const QRgb*>(m_bits + y * m_stride)[x] & 0xFFFFFFu);
+        return Colour::FromRgb(m_pixels.Row(y)[x] & 0xFFFFFFu);
     }
 
 private:
     Canvas& m_canvas;
     std::unique_lock<std::mutex> m_lock;
-    QImage& m_image;
-    // The pixels, detached once per operation (under the lock) instead of once per pixel.
-    uchar* m_bits;
-    qsizetype m_stride;
+    Bitmap& m_pixels;
     Rect m_bounds;
     bool m_changed = false;
 };
@@ -295,60 +288,38 @@ bool Dc::FloodFill(int x, int y, Colour border) {
     return true;
 }
 
-const QFont& Dc::QtFont(const Font& font) const {
-    auto& slot = m_qfonts[{font.face + (font.bold ? "/b" : "/r") + (font.fixedPitch ? "/f" : "/v"), font.pixelSize}];
-    if (!slot) {
-        slot = std::make_unique<QFont>(QString::fromStdString(font.face));
-        slot->setPixelSize(font.pixelSize);
-        slot->setBold(font.bold);
-        slot->setFixedPitch(font.fixedPitch);
-        slot->setStyleHint(font.fixedPitch ? QFont::TypeWriter : QFont::SansSerif,
-                           QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
-        slot->setKerning(false);
-        slot->setHintingPreference(QFont::PreferVerticalHinting);
-    }
-    return *slot;
+const Typeface& Dc::Face() const {
+    if (!m_typeface) m_typeface = &Typeface::For(m_font);
+    return *m_typeface;
 }
 
 void Dc::TextOut(int x, int y, std::string_view text) {
-    const QString s = QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-    const QFont& qfont = QtFont(m_font);
-    const QFontMetrics metrics(qfont);
+    const Typeface& face = Face();
     if (m_textLog) m_textLog->push_back({x, y, m_textColour, std::string(text)});
     Writer w(*this);
-    QPainter painter(&w.Image());
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    const Rect& b = w.Bounds();
-    painter.setClipRect(QRect(b.left, b.top, b.Width(), b.Height()));
     if (m_bkMode == BkMode::Opaque) {
-        painter.fillRect(QRect(x, y, metrics.horizontalAdvance(s), metrics.height()),
-                         QColor(m_bkColour.r, m_bkColour.g, m_bkColour.b));
+        const int width = face.Width(text);
+        for (int row = y; row < y + face.Metrics().tmHeight; ++row) w.FillRow(row, x, x + width - 1, m_bkColour);
     }
-    painter.setFont(qfont);
-    painter.setPen(QColor(m_textColour.r, m_textColour.g, m_textColour.b));
-    painter.drawText(QPoint(x, y + metrics.ascent()), s);
-    w.Touch();
+    face.Draw(x, y, text, [&](int row, int x0, int x1) { w.FillRow(row, x0, x1, m_textColour); });
 }
 
 Size Dc::GetTextExtentPoint(std::string_view text) const {
-    const QFontMetrics metrics(QtFont(m_font));
-    const QString s = QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-    return {metrics.horizontalAdvance(s), metrics.height()};
+    const Typeface& face = Face();
+    return {face.Width(text), face.Metrics().tmHeight};
 }
 
-TextMetrics Dc::GetTextMetrics() const {
-    const QFontMetrics metrics(QtFont(m_font));
-    return {metrics.height(), metrics.ascent(), metrics.descent(), metrics.averageCharWidth(),
-            metrics.maxWidth()};
-}
+TextMetrics Dc::GetTextMetrics() const { return Face().Metrics(); }
 
 Colour Dc::SetTextColor(Colour c) { return std::exchange(m_textColour, c); }
 Colour Dc::SetBkColor(Colour c) { return std::exchange(m_bkColour, c); }
 BkMode Dc::SetBkMode(BkMode mode) { return std::exchange(m_bkMode, mode); }
 Pen Dc::SelectObject(const Pen& pen) { return std::exchange(m_pen, pen); }
 Brush Dc::SelectObject(const Brush& brush) { return std::exchange(m_brush, brush); }
-Font Dc::SelectObject(const Font& font) { return std::exchange(m_font, font); }
+Font Dc::SelectObject(const Font& font) {
+    if (font != m_font) m_typeface = nullptr;
+    return std::exchange(m_font, font);
+}
 void Dc::SelectClipRgn(std::optional<Rect> clip) { m_clip = clip; }
 
 namespace {

@@ -1,8 +1,6 @@
 // The device context: the verbs the demonstrations draw with, one canvas pixel per logical unit.
 #pragma once
 
-#include <map>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,9 +9,9 @@
 #include "platform/Canvas.h"
 #include "platform/Gdi.h"
 
-class QFont;
-
 namespace dulm {
+
+class Typeface;
 
 // One TextOut call, as tests read it back.
 struct TextRecord {
@@ -48,7 +46,7 @@ public:
     bool FloodFill(int x, int y, Colour border);
 
     // Text, top-left at the point, without antialiasing so that drawing it again in the
-    // background colour restores every pixel.
+    // background colour restores every pixel. A font whose face cannot be opened throws FontError.
     void TextOut(int x, int y, std::string_view text);
     Size GetTextExtentPoint(std::string_view text) const;
     TextMetrics GetTextMetrics() const;
@@ -78,7 +76,8 @@ public:
 
 private:
     class Writer;
-    const QFont& QtFont(const Font& font) const;
+    // The face of the selected font, opened at its first use. Throws FontError.
+    const Typeface& Face() const;
     void FillSpan(Writer& w, int y, int x0, int x1, const Brush& brush) const;
 
     Canvas& m_canvas;
@@ -92,7 +91,7 @@ private:
     BkMode m_bkMode = BkMode::Opaque;
     std::optional<Rect> m_clip;
     std::vector<TextRecord>* m_textLog;
-    mutable std::map<std::pair<std::string, int>, std::unique_ptr<QFont>> m_qfonts;
+    mutable const Typeface* m_typeface = nullptr;
 };
 
 // Restores a selection when the scope ends: auto keep = SelectGuard(dc, pen);

@@ -5,6 +5,7 @@
 #include <exception>
 #include <new>
 
+#include "platform/Typeface.h"
 
 namespace dulm {
 
@@ -92,6 +93,8 @@ void ViewHost::ThreadMain() {
         // The window is closing: the run has unwound.
     } catch (const std::bad_alloc&) {
         failure = "This demonstration has stopped: there was not enough memory.";
+    } catch (const FontError& e) {
+        failure = std::string("This demonstration has stopped: it cannot draw its texts (") + e.what() + ").";
     } catch (const std::exception& e) {
         failure = std::string("This demonstration has stopped after an internal error (") + e.what() + ").";
     }
@@ -128,8 +131,8 @@ void ViewHost::ShowFailure(const std::string& text) {
             const std::string& s = line == 0 ? text : hint;
             dc.TextOut((size.cx - dc.GetTextExtentPoint(s).cx) / 2, top + lineHeight / 2 + line * lineHeight * 3 / 2, s);
         }
-    } catch (const std::bad_alloc&) {
-        // The window draws the text itself.
+    } catch (const std::exception&) {
+        // Out of memory, or no font to write with: the window draws the text itself.
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "qt/BitmapImage.h"
 #include "qt/KeyMap.h"
 #include "res/Menus.h"
 
@@ -86,7 +87,8 @@ void ViewWidget::Present() {
     if (m_failure.empty()) m_failure = m_host->Failure();
     if (const std::shared_ptr<Canvas> canvas = m_host->GetCanvas()) {
         canvas->Rearm();  // before the copy: whatever is drawn after it is announced again
-        m_snapshot = canvas->Snapshot();
+        canvas->CopyTo(m_picture);
+        m_snapshot = ImageOf(m_picture);
         Rescale();
     }
     update();
@@ -96,12 +98,8 @@ void ViewWidget::Present() {
 // per pixel, each canvas pixel as a square block, without smoothing). Any other size is resampled
 // to the screen's pixels with area averaging, which keeps the one-pixel lines visible.
 void ViewWidget::Rescale() {
-    if (m_snapshot.isNull() || width() <= 0 || height() <= 0) {
+    if (m_snapshot.isNull() || width() <= 0 || height() <= 0 || m_snapshot.size() == size()) {
         m_scaled = QImage();
-        return;
-    }
-    if (m_snapshot.size() == size()) {
-        m_scaled = m_snapshot;
         return;
     }
     const qreal ratio = devicePixelRatioF();
@@ -111,9 +109,9 @@ void ViewWidget::Rescale() {
 
 void ViewWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (!m_scaled.isNull()) {
+    if (!m_snapshot.isNull() && width() > 0 && height() > 0) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter.drawImage(QPoint(0, 0), m_scaled);
+        painter.drawImage(QPoint(0, 0), Shown());
         return;
     }
     painter.fillRect(rect(), kEmptyCanvas);

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "platform/Bitmap.h"
 #include "platform/ViewHost.h"
 #include "qt/HelpWindow.h"
 #include "qt/QtUi.h"
@@ -35,7 +36,7 @@ public:
     ViewHost* Host() const { return m_host.get(); }
     QtUi& Ui() const { return *m_ui; }
     // The canvas as last shown, scaled to the widget.
-    const QImage& Shown() const { return m_scaled; }
+    const QImage& Shown() const { return m_scaled.isNull() ? m_snapshot : m_scaled; }
     // How many times the widget took a new picture of the canvas.
     int Presentations() const { return m_presentations; }
 
@@ -70,8 +71,9 @@ private:
     QTimer m_nextFrame;             // a change announced within a frame of the last picture
     QElapsedTimer m_sincePresent;
     int m_presentations = 0;
-    QImage m_snapshot;
-    QImage m_scaled;
+    Bitmap m_picture;   // the canvas as last copied
+    QImage m_snapshot;  // the same pixels, as Qt sees them
+    QImage m_scaled;    // resampled to the widget when its size is not the canvas's
     std::string m_failure;  // what the view's thread said when it failed
 };
 

@@ -2,15 +2,22 @@
 // "Open with"), handled as Ctrl+O would.
 #include <QApplication>
 #include <QIcon>
+#include <QMessageBox>
 
 #include "app/DemoApp.h"
 #include "demos/Registry.h"
+#include "platform/Typeface.h"
 #include "qt/MainWindow.h"
 #include "qt/QtShell.h"
 
 int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
     qapp.setWindowIcon(QIcon(":/icons/dulm.xpm"));
+    // Every picture's texts are drawn with the program's own fonts: without them there is nothing to show.
+    if (const std::string missing = dulm::CheckFonts(); !missing.empty()) {
+        QMessageBox::critical(nullptr, "Dulm Windows Application", QString::fromStdString(missing));
+        return 1;
+    }
     dulm::CDemoApp app(dulm::MakeDemoTemplates);
     dulm::QtShell shell(app);
     if (!app.InitInstance(shell)) return 0;  // no frame: the program ends without a word

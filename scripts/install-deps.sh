@@ -5,7 +5,8 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev                        # Qt 6 Widgets and Gui
   libgl-dev                           # Qt's CMake files look for OpenGL headers
-  fonts-liberation                    # "Arial" resolves to Liberation Sans
+  libfreetype-dev                     # the engine draws its texts with FreeType
+  fonts-liberation                    # bold "Arial" is Liberation Sans Bold; the fixed font Liberation Mono
   googletest libgtest-dev libgmock-dev
   libbenchmark-dev
   xvfb xauth imagemagick              # screenshots of the running program

@@ -9,6 +9,7 @@
 #include <QSaveFile>
 
 #include "harness/EventScript.h"
+#include "platform/Typeface.h"
 
 namespace dulm {
 
@@ -24,9 +25,13 @@ void PrintTextLog(const Scenario& scenario, std::ostream& out) {
 
 // The canvas and the copy its picture is written from.
 bool CanAllocateCanvas(Size size) {
-    const QImage canvas(size.cx, size.cy, QImage::Format_RGB32);
-    const QImage copy(size.cx, size.cy, QImage::Format_RGB32);
-    return !canvas.isNull() && !copy.isNull();
+    try {
+        const Bitmap canvas(size);
+        const Bitmap copy(size);
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
 }
 
 void ReportNoMemory(Size size, std::ostream& err) {
@@ -56,7 +61,10 @@ bool WriteAll(QFileDevice& file, const QByteArray& bytes) {
 // A picture replaces a file through a temporary file beside it, renamed over it only once every
 // byte is written and the file closed: a full disk or a file-size limit leaves no truncated
 // picture. What is not a plain file (a pipe, a terminal, a device) is written in place.
-bool WritePng(const QImage& image, const std::string& path, std::string& cause) {
+bool WritePng(const Bitmap& picture, const std::string& path, std::string& cause) {
+    // The picture's own pixels, seen as an image without copying them.
+    const QImage image(reinterpret_cast<const uchar*>(picture.Row(0)), picture.Width(), picture.Height(),
+                       qsizetype(picture.Stride()) * qsizetype(sizeof(std::uint32_t)), QImage::Format_RGB32);
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
@@ -84,6 +92,10 @@ bool WritePng(const QImage& image, const std::string& path, std::string& cause) 
 }  // namespace
 
 int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
+    if (const std::string missing = CheckFonts(); !missing.empty()) {
+        err << "dulm-render: " << missing << '\n';
+        return 1;
+    }
     const Size size = options.scenario.canvas;
     if (!CanAllocateCanvas(size)) {
         ReportNoMemory(size, err);
@@ -108,7 +120,7 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
     // The view has a virtual hour after its last scripted input to come to rest.
     const std::int64_t horizonMs = scenario.LastInputMs() + kVirtualHourMs;
     const Activity activity = scenario.RunToQuiescence(horizonMs);
-    const QImage image = scenario.Image();
+    const Bitmap image = scenario.Image();
     scenario.Close();
     if (!scenario.Host().Opened()) {
         err << "dulm-render: the demonstration's document did not open\n";
@@ -118,7 +130,7 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
         ReportRefusal(refusals.front(), err);
         return 2;
     }
-    if (image.isNull() || image.size() != QSize(size.cx, size.cy)) {
+    if (image.IsNull() || image.GetSize() != size) {
         ReportNoMemory(size, err);
         return 1;
     }

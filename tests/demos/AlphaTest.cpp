@@ -5,7 +5,6 @@
 #include <cmath>
 #include <numbers>
 
-#include <QImage>
 #include <gtest/gtest.h>
 
 #include "demos/alpha/AlphDoc.h"
@@ -42,10 +41,10 @@ struct Geometry {
 };
 
 // The light grey pixels of the columns x0..x1 above the zero level: the curve and what it closes.
-int Shaded(const QImage& image, int x0, int x1, int zero) {
+int Shaded(const Bitmap& image, int x0, int x1, int zero) {
     int n = 0;
-    for (int x = std::max(x0, 0); x <= std::min(x1, image.width() - 1); ++x)
-        for (int y = 0; y < zero; ++y) n += Colour::FromRgb(image.pixel(x, y) & 0xFFFFFF) == kLightGrey;
+    for (int x = std::max(x0, 0); x <= std::min(x1, image.Width() - 1); ++x)
+        for (int y = 0; y < zero; ++y) n += image.PixelAt(x, y) == kLightGrey;
     return n;
 }
 
@@ -102,7 +101,7 @@ TEST_P(AlphaPicture, PrintsTheCriticalValueAndShadesExactlyTheRejectionRegion) {
     EXPECT_TRUE(value);
 
     const Geometry g(canvas);
-    const QImage image = s.Image();
+    const Bitmap image = s.Image();
     const int upper = g.X(c.crit, c.xmin), lower = g.X(-c.crit, c.xmin);
     const double perUnit = g.PixelsPerUnit();
     EXPECT_NEAR(Shaded(image, upper + 1, W - 1, g.zero), c.upperArea * perUnit, 0.05 * c.upperArea * perUnit);

@@ -17,9 +17,9 @@
 namespace dulm {
 namespace {
 
-Colour At(const QImage& image, int x, int y) { return Colour::FromRgb(image.pixel(x, y) & 0xFFFFFFu); }
+Colour At(const Bitmap& image, int x, int y) { return image.PixelAt(x, y); }
 
-int CountIn(const QImage& image, Rect r, Colour c) {
+int CountIn(const Bitmap& image, Rect r, Colour c) {
     int n = 0;
     for (int y = r.top; y < r.bottom; ++y)
         for (int x = r.left; x < r.right; ++x) n += At(image, x, y) == c;
@@ -27,14 +27,14 @@ int CountIn(const QImage& image, Rect r, Colour c) {
 }
 
 // The bounds of the grey pixels below row `above` that a flood fill from start would cover.
-Rect GreyRegion(const QImage& image, int above, Point start) {
-    std::vector<char> seen(size_t(image.width() * image.height()), 0);
+Rect GreyRegion(const Bitmap& image, int above, Point start) {
+    std::vector<char> seen(size_t(image.Width() * image.Height()), 0);
     std::deque<Point> todo{start};
     Rect bounds{start.x, start.y, start.x + 1, start.y + 1};
     for (; !todo.empty(); todo.pop_front()) {
         const Point p = todo.front();
-        if (p.x < 0 || p.y <= above || p.x >= image.width() || p.y >= image.height()) continue;
-        char& s = seen[size_t(p.y * image.width() + p.x)];
+        if (p.x < 0 || p.y <= above || p.x >= image.Width() || p.y >= image.Height()) continue;
+        char& s = seen[size_t(p.y * image.Width() + p.x)];
         if (s || At(image, p.x, p.y) != kGrey) continue;
         s = 1;
         bounds = {std::min(bounds.left, p.x), std::min(bounds.top, p.y), std::max(bounds.right, p.x + 1),
@@ -68,7 +68,7 @@ TEST_P(BoardPicture, PegsWallsAndBinsArePixelExactAndEveryFillStaysInside) {
         PixelPen pen(dc, {999, 699});
         Board(c.geometry, {1000, 700}).Draw(dc, pen);
     }
-    const QImage image = canvas.Snapshot();
+    const Bitmap image = canvas.Snapshot();
     const int p = c.geometry.pitch;
 
     // The chute's walls and the channel between them.
@@ -258,7 +258,7 @@ TEST(Binomial, EscStopsTheRunAtTheEndOfItsTickAndLaterPaintsDrawNothing) {
     EXPECT_EQ(doc.m_bAborted, 1);
     EXPECT_EQ(doc.m_bFinished, 0);
 
-    const QImage before = s.Image();
+    const Bitmap before = s.Image();
     const size_t texts = s.TextLog().size();
     s.PaintAt(s.NowMs() + 10);
     ASSERT_EQ(s.RunToQuiescence(), Activity::Quiescent);

@@ -154,8 +154,8 @@ TEST(Central, TwoWindowsRunSideBySideWithoutSharingState) {
         s.RunToQuiescence();
         return s.Image();
     };
-    const QImage normal = solo("7", 3);
-    const QImage vShaped = solo("30", 1);
+    const Bitmap normal = solo("7", 3);
+    const Bitmap vShaped = solo("30", 1);
 
     Scenario a(res::IDR_CENTRAL);
     Scenario b(res::IDR_CENTRAL);

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <numbers>
 
-#include <QImage>
 #include <gtest/gtest.h>
 
 #include "demos/power/BetaDoc.h"
@@ -47,11 +46,11 @@ const SampleSize kSizes[] = {
 const Size kCanvases[] = {{1000, 700}, {1300, 900}};
 
 // The pixels of a hatch colour on the hatch lines of the columns x0..x1 above the zero level.
-int Hatched(const QImage& image, Colour colour, bool forward, int x0, int x1, int zero) {
+int Hatched(const Bitmap& image, Colour colour, bool forward, int x0, int x1, int zero) {
     int n = 0;
-    for (int x = std::max(x0, 0); x <= std::min(x1, image.width() - 1); ++x)
+    for (int x = std::max(x0, 0); x <= std::min(x1, image.Width() - 1); ++x)
         for (int y = 0; y < zero; ++y)
-            if (((forward ? x - y : x + y) & 7) == 0) n += Colour::FromRgb(image.pixel(x, y) & 0xFFFFFF) == colour;
+            if (((forward ? x - y : x + y) & 7) == 0) n += image.PixelAt(x, y) == colour;
     return n;
 }
 
@@ -87,7 +86,7 @@ TEST_P(PowerPicture, PrintsTheStandardErrorAndHatchesEachAlternativesTail) {
     auto column = [&](double v) { return left + int((v + 9 * sd) * span / (18 * sd) + 0.5); };
     // Each alternative's tail beyond its critical value: P(Z > 1.645 - sqrt(n)).
     const double tail = NormalTail(1.645 - std::sqrt(c.n)) * span * ny * std::sqrt(2 * std::numbers::pi) / 18;
-    const QImage image = s.Image();
+    const Bitmap image = s.Image();
     EXPECT_NEAR(Hatched(image, kBlue, false, 0, column(-crit) - 1, zero), tail / 8, 0.08 * tail / 8);
     EXPECT_NEAR(Hatched(image, kGreen, true, column(crit) + 1, W - 1, zero), tail / 8, 0.08 * tail / 8);
 

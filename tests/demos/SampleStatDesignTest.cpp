@@ -65,7 +65,7 @@ TEST_P(SampleStatDesign, RepaintOfAFinishedRunRedrawsTheSamePictureWithoutSampli
     StartWithoutPauses(s, "50000");
     s.KeyUpAt(2700, *KeyByName("esc"));
     s.RunToQuiescence();
-    const QImage finished = s.Image();
+    const Bitmap finished = s.Image();
     const float done = Outcome(s).done;
     s.PaintAt(s.NowMs() + 5000);  // another second: another seed, which must not matter
     s.RunToQuiescence();

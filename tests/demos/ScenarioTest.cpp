@@ -12,10 +12,10 @@ TEST(ScenarioTest, EachViewTakesItsOwnScenariosFrameWhateverOtherScenariosDo) {
     {
         Scenario small(res::IDR_CENTRAL, ScenarioOptions{{640, 480}, {}, 0});
         small.RunUntil(0);
-        EXPECT_EQ(small.Image().size(), QSize(640, 480));
+        EXPECT_EQ(small.Image().GetSize(), (Size{640, 480}));
     }
     wide.RunUntil(0);  // its view is made only now, after the other scenario has gone
-    EXPECT_EQ(wide.Image().size(), QSize(1000, 700));
+    EXPECT_EQ(wide.Image().GetSize(), (Size{1000, 700}));
 }
 
 }  // namespace

@@ -30,14 +30,14 @@ struct Pointer {
     double degrees = 0.0;  // the direction of the one farthest from the centre, clockwise from 3 o'clock
 };
 
-Pointer FindPointer(const QImage& image) {
+Pointer FindPointer(const Bitmap& image) {
     Pointer p;
     int farthest = -1;
     for (int y = kCentre.y - kInner; y <= kCentre.y + kInner; ++y)
         for (int x = kCentre.x - kInner; x <= kCentre.x + kInner; ++x) {
             const int dx = x - kCentre.x, dy = y - kCentre.y;
             const int d2 = dx * dx + dy * dy;
-            if (d2 >= (kInner - 2) * (kInner - 2) || Colour::FromRgb(image.pixel(x, y) & 0xFFFFFFu) != kLightGrey)
+            if (d2 >= (kInner - 2) * (kInner - 2) || image.PixelAt(x, y) != kLightGrey)
                 continue;
             ++p.pixels;
             if (d2 > farthest) {
@@ -183,7 +183,7 @@ TEST(Spinner, EscReleasedWhileThePointerRestsStopsTheRunAtOnce) {
     EXPECT_EQ(s.Document<CSkinDoc>().m_bAborted, 1);
     EXPECT_EQ(s.Document<CSkinDoc>().m_bFinished, 0);
     EXPECT_EQ(FindPointer(s.Image()).pixels, 0);  // erased when the key came
-    const QImage stopped = s.Image();
+    const Bitmap stopped = s.Image();
     s.PaintAt(s.NowMs() + 10);
     ASSERT_EQ(s.RunToQuiescence(), Activity::Quiescent);
     EXPECT_TRUE(s.Image() == stopped);

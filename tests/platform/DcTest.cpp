@@ -1,11 +1,11 @@
 // The pixel rules the demonstrations rely on.
 #include <cstdint>
 
-#include <QFontInfo>
-#include <QFont>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "platform/Dc.h"
+#include "platform/Typeface.h"
 
 namespace dulm {
 namespace {
@@ -231,7 +231,7 @@ TEST_F(DcTest, ClipRegionLimitsPixelsLinesFillsAndText) {
 }
 
 TEST_F(DcTest, TextDrawnAgainInTheBackgroundColourRestoresEveryPixel) {
-    const QImage before = canvas.Snapshot();
+    const Bitmap before = canvas.Snapshot();
     dc.SetBkMode(BkMode::Transparent);
     for (const Font& font : {Font::BoldArial(12), Font::BoldArial(48), Font::SystemFixed(), Font::DeviceDefault()}) {
         dc.SelectObject(font);
@@ -288,9 +288,8 @@ TEST(FontTest, BoldArialSizesAreMulDivOfPointsAt96Dpi) {
 TEST(FontTest, ArialResolvesToAMetricCompatibleBoldFaceAndTheFixedFontIsFixed) {
     Canvas canvas{Size{50, 50}};
     Dc dc{canvas, Size{50, 50}};
-    QFont arial("Arial");
-    arial.setBold(true);
-    EXPECT_EQ(QFontInfo(arial).family(), "Liberation Sans");
+    EXPECT_THAT(FontFile(Font::BoldArial(12)), testing::EndsWith("/LiberationSans-Bold.ttf"));
+    EXPECT_THAT(FontFile(Font::SystemFixed()), testing::EndsWith("/LiberationMono-Regular.ttf"));
     dc.SelectObject(Font::SystemFixed());
     EXPECT_EQ(dc.GetTextExtentPoint("iiii").cx, dc.GetTextExtentPoint("WWWW").cx);
     const TextMetrics tm = dc.GetTextMetrics();

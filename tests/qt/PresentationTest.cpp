@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "QtTestSupport.h"
+#include "qt/BitmapImage.h"
 #include "qt/ViewWidget.h"
 #include "res/Resources.h"
 
@@ -56,7 +57,7 @@ TEST(Presentation, EveryChangeIsShownCoalescedAndAnIdleWindowSleeps) {
     view.Start();
     ASSERT_TRUE(WaitFor([] { return BurstView::done.load(); }));
     const std::shared_ptr<Canvas> canvas = view.Host()->GetCanvas();
-    ASSERT_TRUE(WaitFor([&] { return view.Shown() == canvas->Snapshot(); }));
+    ASSERT_TRUE(WaitFor([&] { return view.Shown() == ImageOf(canvas->Snapshot()); }));
     EXPECT_EQ(view.Shown().pixelColor(199, 99), QColor(255, 0, 0));
     // At most one picture a frame (16 ms) and the first at once: far fewer than the 4001 changes.
     EXPECT_LE(view.Presentations(), 2 + clock.elapsed() / 16);

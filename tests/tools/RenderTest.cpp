@@ -169,6 +169,18 @@ TEST(RenderTest, AnUnwritablePictureIsAnErrorWithItsCause) {
     }
 }
 
+TEST(RenderTest, WithoutItsFontsTheToolNamesTheMissingFileAndMakesNoPicture) {
+    const std::string out = testing::TempDir() + "/no-fonts.png";
+    QFile::remove(QString::fromStdString(out));
+    setenv("DULM_FONT_DIR", "/nonexistent-fonts", 1);
+    const Outcome o = Command({"central", "--out", out});
+    unsetenv("DULM_FONT_DIR");
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, "dulm-render: cannot open the font file /nonexistent-fonts/LiberationSans-Bold.ttf: No such file "
+                     "or directory\n");
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(out)));
+}
+
 std::string Contents(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
