@@ -322,6 +322,16 @@ Font Dc::SelectObject(const Font& font) {
 }
 void Dc::SelectClipRgn(std::optional<Rect> clip) { m_clip = clip; }
 
+void Dc::RestoreState(const State& state) {
+    m_pen = state.pen;
+    m_brush = state.brush;
+    SelectObject(state.font);
+    m_textColour = state.textColour;
+    m_bkColour = state.bkColour;
+    m_bkMode = state.bkMode;
+    m_clip = state.clip;
+}
+
 namespace {
 
 // Scales v by num / den, rounding halves up, as the mapping mode does.

@@ -74,6 +74,19 @@ public:
 
     Canvas& GetCanvas() { return m_canvas; }
 
+    // What a drawing selects and sets, saved and restored together by DcStateSaver.
+    struct State {
+        Pen pen;
+        Brush brush;
+        Font font;
+        Colour textColour;
+        Colour bkColour;
+        BkMode bkMode;
+        std::optional<Rect> clip;
+    };
+    State SaveState() const { return {m_pen, m_brush, m_font, m_textColour, m_bkColour, m_bkMode, m_clip}; }
+    void RestoreState(const State& state);
+
 private:
     class Writer;
     // The face of the selected font, opened at its first use. Throws FontError.
@@ -106,6 +119,20 @@ public:
 private:
     Dc& m_dc;
     Object m_previous;
+};
+
+// Restores pen, brush, font, text colour, background colour and mode and the clip as they were
+// when the scope began: const DcStateSaver keep(dc);
+class [[nodiscard]] DcStateSaver {
+public:
+    explicit DcStateSaver(Dc& dc) : m_dc(dc), m_state(dc.SaveState()) {}
+    ~DcStateSaver() { m_dc.RestoreState(m_state); }
+    DcStateSaver(const DcStateSaver&) = delete;
+    DcStateSaver& operator=(const DcStateSaver&) = delete;
+
+private:
+    Dc& m_dc;
+    Dc::State m_state;
 };
 
 }  // namespace dulm

@@ -12,9 +12,9 @@ void SampleLine::Draw(Dc& dc, std::string_view text, int centreSum, int y) {
 }
 
 void SampleLine::Erase(Dc& dc, Colour background) const {
-    const Colour previous = dc.SetTextColor(background);
+    const DcStateSaver keep(dc);
+    dc.SetTextColor(background);
     dc.TextOut(m_x, m_y, m_text);
-    dc.SetTextColor(previous);
 }
 
 }  // namespace dulm

@@ -123,9 +123,9 @@ void BallRun::Land(Ball& ball) {
     ++m_landed;
     std::int16_t& count = m_counts[size_t(bin)];
     if (count != 0) {
+        const DcStateSaver keep(m_dc);
         m_dc.SetTextColor(kGrey);  // erases the old count
         PrintCount(m_dc, at, count);
-        m_dc.SetTextColor(kBallColour);
     }
     ++count;
     PrintCount(m_dc, at, count);

@@ -170,9 +170,9 @@ float CAllView::NextCompleteSample(Dc& dc) {
     if (m_bShowSample) {
         DrawDetails(dc, mean, m_pFrame->m_penBlack);
         TimedPause(static_cast<unsigned>(m_speed) * kSpeedStepMs);
-        const Colour label = dc.SetTextColor(kGrey);
+        const DcStateSaver keep(dc);
+        dc.SetTextColor(kGrey);
         DrawDetails(dc, mean, m_pFrame->m_penGrey);
-        dc.SetTextColor(label);
     }
     return m_bAbort ? kAbortValue : mean;
 }

@@ -15,18 +15,6 @@ namespace {
 
 constexpr const char* kPracticeTitle = "PRACTICE SESSION";
 
-// Restricts drawing to a rectangle for a scope; without one nothing is restricted.
-class [[nodiscard]] ClipGuard {
-public:
-    ClipGuard(Dc& dc, std::optional<Rect> clip) : m_dc(dc) { m_dc.SelectClipRgn(clip); }
-    ~ClipGuard() { m_dc.SelectClipRgn(std::nullopt); }
-    ClipGuard(const ClipGuard&) = delete;
-    ClipGuard& operator=(const ClipGuard&) = delete;
-
-private:
-    Dc& m_dc;
-};
-
 // Nothing is ever drawn in kNeverDrawn, so the black fill covers the view (or the clip).
 void FillBlack(Dc& dc) {
     const SelectGuard<Brush> black(dc, Brush::StockBlack());
@@ -60,9 +48,9 @@ void CTargetView::Show(Dc& dc, int y, std::string_view text) const {
 }
 
 void CTargetView::Hide(Dc& dc, int y, std::string_view text) const {
+    const DcStateSaver keep(dc);
     dc.SetTextColor(kBlack);
     dc.TextOut(0, y, text);
-    dc.SetTextColor(kLightGrey);
 }
 
 void CTargetView::ShowAndWait(Dc& dc, int y, std::string_view text) const {
@@ -138,7 +126,8 @@ int CTargetView::RunTrial(Dc& dc, std::int16_t speed, std::int16_t size, int div
     }
     int score = 0;
     {
-        const ClipGuard clip(dc, part ? std::optional(Rect{0, 0, visible - 2, H()}) : std::nullopt);
+        const DcStateSaver keep(dc);  // the clip goes with the scope
+        dc.SelectClipRgn(part ? std::optional(Rect{0, 0, visible - 2, H()}) : std::nullopt);
         const SelectGuard<Pen> light(dc, m_pFrame->m_penLightGrey);
         if (m_layout.twoLinePrompt) {
             Show(dc, m_layout.promptY, "Hit any key");
@@ -192,11 +181,11 @@ void CTargetView::DrawTarget(Dc& dc, Point centre, Size half, const Pen& pen) co
 }
 
 void CTargetView::ErasePractice(Dc& dc, std::span<const TargetCell> cells) {
+    const DcStateSaver keep(dc);
     dc.SetTextColor(kBlack);
     dc.TextOut(0, 0, kPracticeTitle);
     for (size_t c = 0; c < cells.size(); ++c)
         dc.TextOut(0, m_layout.rowStep * int(c + 1), CellLine(cells[c], "scores", m_scores[c], m_totals[c]));
-    dc.SetTextColor(kLightGrey);
 }
 
 void CTargetView::DrawScoreLines(Dc& dc, int y, std::span<const TargetCell> cells) const {

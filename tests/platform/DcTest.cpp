@@ -275,6 +275,32 @@ TEST_F(DcTest, SelectReturnsThePreviousObject) {
     EXPECT_EQ(dc.SetBkMode(BkMode::Transparent), BkMode::Opaque);
 }
 
+TEST_F(DcTest, AStateSaverRestoresEverySelectionAndSettingTogether) {
+    dc.SelectObject(Font::SystemFixed());
+    dc.SelectClipRgn(Rect{0, 0, 100, 100});
+    const Dc::State before = dc.SaveState();
+    {
+        const DcStateSaver keep(dc);
+        dc.SelectObject(Pen{kRed});
+        dc.SelectObject(Brush::Hollow());
+        dc.SelectObject(Font::BoldArial(48));
+        dc.SetTextColor(kBlue);
+        dc.SetBkColor(kRed);
+        dc.SetBkMode(BkMode::Transparent);
+        dc.SelectClipRgn(std::nullopt);
+        dc.TextOut(0, 0, "W");
+    }
+    const Dc::State after = dc.SaveState();
+    EXPECT_EQ(after.pen, before.pen);
+    EXPECT_EQ(after.brush, before.brush);
+    EXPECT_EQ(after.font, before.font);
+    EXPECT_EQ(after.textColour, before.textColour);
+    EXPECT_EQ(after.bkColour, before.bkColour);
+    EXPECT_EQ(after.bkMode, before.bkMode);
+    EXPECT_EQ(after.clip, before.clip);
+    EXPECT_EQ(dc.GetTextExtentPoint("lllll").cx, 39) << "text is measured in the restored font again";
+}
+
 TEST(FontTest, BoldArialSizesAreMulDivOfPointsAt96Dpi) {
     EXPECT_EQ(Font::BoldArial(12).pixelSize, 16);
     EXPECT_EQ(Font::BoldArial(14).pixelSize, 19);
