@@ -1,6 +1,5 @@
 #include "demos/Registry.h"
 
-#include "demos/PlaceholderView.h"
 #include "demos/alpha/AlphView.h"
 #include "demos/anova/ScorView.h"
 #include "demos/anova2/Scor2View.h"
