@@ -78,7 +78,7 @@ const std::vector<DemoDescriptor>& Demos() {
 
 std::string DemoDescriptor::DocString() const {
     return "\n" + docName + "\n" + newName + "\n" + typeName + " Files (*." + extension + ")\n." + extension + "\n" +
-           typeName + ".Document\n" + typeName + " Document";
+           typeName + ".Document\n" + DocumentTypeName();
 }
 
 const DemoDescriptor* FindDemo(std::string_view name) {

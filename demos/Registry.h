@@ -28,6 +28,7 @@ struct DemoDescriptor {
     // The seven document strings joined by '\n': window title (empty), document name, "New" list
     // name, filter, extension, registry type id and registry type name.
     std::string DocString() const;
+    std::string DocumentTypeName() const { return typeName + " Document"; }  // also the MIME type's comment
     std::string MimeType() const { return "application/x-dulm-" + extension; }
 };
 
