@@ -6,35 +6,17 @@
 
 #include "demos/Registry.h"
 #include "res/Menus.h"
-#include "res/Resources.h"
 
 namespace dulm {
 
-namespace {
-
-const std::vector<std::pair<std::string, unsigned>>& DemoTable() {
-    using namespace res;
-    static const std::vector<std::pair<std::string, unsigned>> table = {
-        {"central", IDR_CENTRAL},         {"completemeans", IDR_COMPLETEMEANS}, {"studentt", IDR_STUDENTT},
-        {"variance", IDR_VARIANCE},       {"zentral", IDR_ZENTRAL},             {"alpha", IDR_ALPHA},
-        {"power", IDR_POWER},             {"correlation", IDR_CORRELATION},     {"regression", IDR_REGRESSION},
-        {"binomial", IDR_BINOMIAL},       {"spinner", IDR_SPINNER},             {"anova", IDR_ANOVA},
-        {"anova2", IDR_ANOVA2},
-    };
-    return table;
-}
-
-}  // namespace
-
 std::optional<unsigned> TemplateIdByName(const std::string& name) {
-    for (const auto& [n, id] : DemoTable())
-        if (n == name) return id;
-    return std::nullopt;
+    const DemoDescriptor* demo = FindDemo(name);
+    return demo ? std::optional<unsigned>(demo->templateId) : std::nullopt;
 }
 
 std::vector<std::string> DemoNames() {
     std::vector<std::string> names;
-    for (const auto& entry : DemoTable()) names.push_back(entry.first);
+    for (const DemoDescriptor& demo : Demos()) names.push_back(demo.name);
     return names;
 }
 
@@ -47,7 +29,7 @@ Scenario::Scenario(unsigned templateId, ScenarioOptions options)
     ViewOptions viewOptions;
     viewOptions.title = tmpl->GetDocString(CMultiDocTemplate::docName) + "1";
     viewOptions.clientSize = options.view.value_or(options.canvas);
-    viewOptions.trackedCommands = res::ViewCommands(templateId);
+    viewOptions.trackedCommands = res::ViewCommands(MenuOf(templateId));
     viewOptions.logText = true;
     // The view's thread sees this scenario's frame, whatever other scenarios run meanwhile.
     viewOptions.onThreadStart = [frame = &m_frame] { SetThreadMainFrame(frame); };

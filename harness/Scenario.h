@@ -80,7 +80,7 @@ private:
     std::int64_t m_lastInputMs = 0;
 };
 
-// The demonstrations by folder name: "central" is template 4 and so on.
+// The demonstrations by folder name, in the order of the "New" list: "central" is template 4 and so on.
 std::optional<unsigned> TemplateIdByName(const std::string& name);
 std::vector<std::string> DemoNames();
 

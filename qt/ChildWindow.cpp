@@ -4,8 +4,8 @@
 #include <QIcon>
 
 #include "app/ChildPlacement.h"
+#include "demos/Registry.h"
 #include "qt/ViewWidget.h"
-#include "res/Resources.h"
 
 namespace dulm {
 
@@ -19,7 +19,8 @@ ChildWindow::ChildWindow(const CMultiDocTemplate& tmpl, const QString& title, QW
 }
 
 QIcon ChildWindow::IconOf(unsigned templateId) {
-    return QIcon(templateId == res::IDR_CORRELATION ? ":/icons/correlation.xpm" : ":/icons/dulm.xpm");
+    const DemoDescriptor* demo = FindDemo(templateId);
+    return QIcon(QString::fromStdString(":/icons/" + (demo ? demo->icon : std::string("dulm")) + ".xpm"));
 }
 
 ViewHost& ChildWindow::Host() const { return *m_view->Host(); }

@@ -1,5 +1,6 @@
 #include "qt/CommandActions.h"
 
+#include "demos/Registry.h"
 #include "qt/KeyMap.h"
 #include "res/Resources.h"
 #include "res/Strings.h"
@@ -98,7 +99,7 @@ std::vector<QAction*> CommandActions::WindowItems(QMenu* menu) const {
 const std::vector<QMenu*>& CommandActions::Menus(unsigned menuId) {
     auto [it, inserted] = m_menus.try_emplace(menuId);
     if (inserted)
-        for (const res::MenuItem& popup : res::LoadMenu(menuId)) it->second.push_back(BuildPopup(popup));
+        for (const res::MenuItem& popup : MenuOf(menuId)) it->second.push_back(BuildPopup(popup));
     return it->second;
 }
 

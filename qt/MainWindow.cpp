@@ -18,6 +18,7 @@
 #include <QToolBar>
 #include <QWindow>
 
+#include "demos/Registry.h"
 #include "qt/AboutDialog.h"
 #include "qt/ChildWindow.h"
 #include "qt/CommandActions.h"
@@ -130,7 +131,7 @@ void MainWindow::RecordReferenceCanvas() {
 }
 
 void MainWindow::ShowMenu(unsigned menuId) {
-    if (res::LoadMenu(menuId).empty()) menuId = res::IDR_MAINFRAME;
+    if (!FindDemo(menuId)) menuId = res::IDR_MAINFRAME;
     if (menuId == m_shownMenu) return;
     menuBar()->clear();
     for (QMenu* menu : m_actions->Menus(menuId)) menuBar()->addMenu(menu);
@@ -232,7 +233,7 @@ void MainWindow::updateMenus() {
     m_actions->Action(res::ID_VIEW_STATUS_BAR)->setChecked(!m_statusBar->isHidden());
     const ChildWindow* child = ActiveChild();
     if (!child || !child->View().Host()) return;
-    for (unsigned id : res::ViewCommands(child->TemplateId())) {
+    for (unsigned id : res::ViewCommands(MenuOf(child->TemplateId()))) {
         QAction* action = m_actions->Action(id);
         if (!action) continue;
         const ViewHost::CommandState state = child->Host().QueryCommand(id);

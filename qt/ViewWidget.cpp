@@ -4,9 +4,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "demos/Registry.h"
 #include "qt/BitmapImage.h"
 #include "qt/KeyMap.h"
-#include "res/Menus.h"
 
 namespace dulm {
 
@@ -34,7 +34,7 @@ void ViewWidget::Start() {
     ViewOptions options;
     options.title = m_title;
     options.clientSize = {width(), height()};
-    options.trackedCommands = res::ViewCommands(m_template.ResourceId());
+    options.trackedCommands = res::ViewCommands(MenuOf(m_template.ResourceId()));
     // The window closes itself when its document refuses to open; a closed widget drops the call.
     options.onRefused = [this] {
         QMetaObject::invokeMethod(

@@ -1,16 +1,12 @@
 #include "res/Menus.h"
 
-#include <map>
-
 #include "res/Resources.h"
 
 namespace dulm::res {
 
 namespace {
 
-MenuItem Item(std::string text, unsigned id, bool checked = false) { return MenuItem{std::move(text), id, {}, checked}; }
 MenuItem Separator() { return MenuItem{}; }
-MenuItem Popup(std::string text, std::vector<MenuItem> items) { return MenuItem{std::move(text), 0, std::move(items)}; }
 
 MenuItem ViewPopup() {
     return Popup("&View", {Item("&Toolbar", ID_VIEW_TOOLBAR), Item("&Status Bar", ID_VIEW_STATUS_BAR)});
@@ -23,35 +19,26 @@ MenuItem HelpPopup() {
                            Item("&About Dulm...", ID_APP_ABOUT)});
 }
 
-std::vector<MenuItem> DemoMenu(bool startDemo) {
+}  // namespace
+
+MenuItem Item(std::string text, unsigned id, bool checked) { return MenuItem{std::move(text), id, {}, checked}; }
+MenuItem Popup(std::string text, std::vector<MenuItem> items) { return MenuItem{std::move(text), 0, std::move(items)}; }
+
+const std::vector<MenuItem>& MainFrameMenu() {
+    static const std::vector<MenuItem> menu = {
+        Popup("&Demo", {Item("&New\tCtrl+N", ID_FILE_NEW), Separator(), Item("E&xit", ID_APP_EXIT)}), ViewPopup(),
+        HelpPopup()};
+    return menu;
+}
+
+std::vector<MenuItem> DemoMenu(bool startDemo, std::vector<MenuItem> ownPopups) {
     std::vector<MenuItem> demo{Item("&New\tCtrl+N", ID_FILE_NEW)};
     if (startDemo) demo.push_back(Item("&Start Demo", ID_START_DEMO));
     demo.push_back(Item("&Close", ID_FILE_CLOSE));
     demo.push_back(Item("E&xit", ID_APP_EXIT));
-    return {Popup("&Demo", std::move(demo)), ViewPopup(), WindowPopup(), HelpPopup()};
-}
-
-std::map<unsigned, std::vector<MenuItem>> BuildMenus() {
-    std::map<unsigned, std::vector<MenuItem>> menus;
-    menus[IDR_MAINFRAME] = {Popup("&Demo", {Item("&New\tCtrl+N", ID_FILE_NEW), Separator(), Item("E&xit", ID_APP_EXIT)}),
-                            ViewPopup(), HelpPopup()};
-    for (unsigned id : {IDR_CENTRAL, IDR_STUDENTT, IDR_VARIANCE, IDR_COMPLETEMEANS, IDR_BINOMIAL, IDR_SPINNER,
-                        IDR_ZENTRAL, IDR_ALPHA, IDR_POWER})
-        menus[id] = DemoMenu(true);
-    for (unsigned id : {IDR_ANOVA, IDR_ANOVA2, IDR_REGRESSION}) menus[id] = DemoMenu(false);
-    std::vector<MenuItem> correlation = DemoMenu(false);
-    correlation.push_back(Popup("Options", {Item("&Circles", ID_CIRCLES, true), Item("&Letters", ID_LETTERS, true)}));
-    menus[IDR_CORRELATION] = std::move(correlation);
-    return menus;
-}
-
-}  // namespace
-
-const std::vector<MenuItem>& LoadMenu(unsigned id) {
-    static const std::map<unsigned, std::vector<MenuItem>> menus = BuildMenus();
-    static const std::vector<MenuItem> none;
-    const auto it = menus.find(id);
-    return it == menus.end() ? none : it->second;
+    std::vector<MenuItem> menu{Popup("&Demo", std::move(demo)), ViewPopup(), WindowPopup(), HelpPopup()};
+    for (MenuItem& popup : ownPopups) menu.push_back(std::move(popup));
+    return menu;
 }
 
 const std::vector<Accelerator>& LoadAccelerators() {
@@ -81,9 +68,9 @@ const std::vector<Accelerator>& LoadAccelerators() {
 
 namespace dulm::res {
 
-std::vector<unsigned> ViewCommands(unsigned menuId) {
+std::vector<unsigned> ViewCommands(const std::vector<MenuItem>& menu) {
     std::vector<unsigned> ids;
-    for (const MenuItem& popup : LoadMenu(menuId))
+    for (const MenuItem& popup : menu)
         for (const MenuItem& item : popup.popup)
             if (!item.IsSeparator() && item.id < 0xE000) ids.push_back(item.id);
     return ids;

@@ -14,8 +14,14 @@ struct MenuItem {
     bool IsSeparator() const { return text.empty(); }
 };
 
-// The popups of menu resource id (2, or a template's id); empty when there is none.
-const std::vector<MenuItem>& LoadMenu(unsigned id);
+MenuItem Item(std::string text, unsigned id, bool checked = false);
+MenuItem Popup(std::string text, std::vector<MenuItem> items);
+
+// The popups of the main frame's menu (2), shown while no demonstration window is open.
+const std::vector<MenuItem>& MainFrameMenu();
+// The popups of a demonstration window's menu: Demo, View, Window and Help, then its own popups.
+// Its Demo popup has "&Start Demo" when the demonstration starts on that command.
+std::vector<MenuItem> DemoMenu(bool startDemo, std::vector<MenuItem> ownPopups = {});
 
 struct Accelerator {
     unsigned vk = 0;  // virtual-key code
@@ -31,7 +37,7 @@ const std::vector<Accelerator>& LoadAccelerators();
 
 namespace dulm::res {
 
-// The commands of a template's menu that its view or document handles (ids below 0xE000).
-std::vector<unsigned> ViewCommands(unsigned menuId);
+// The commands of a window's menu that its view or document handles (ids below 0xE000).
+std::vector<unsigned> ViewCommands(const std::vector<MenuItem>& menu);
 
 }  // namespace dulm::res

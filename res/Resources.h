@@ -6,7 +6,7 @@ namespace dulm::res {
 // The main frame: menu, accelerators, icon and strings.
 inline constexpr unsigned IDR_MAINFRAME = 2;
 
-// Document templates (menus and document strings share the number).
+// Document templates: a demonstration's row in demos/Registry.cpp names its number.
 inline constexpr unsigned IDR_BINOMIAL = 111;
 inline constexpr unsigned IDR_SPINNER = 116;
 inline constexpr unsigned IDR_COMPLETEMEANS = 110;

@@ -98,17 +98,17 @@ TEST(RegistryTest, FilesFindTheirTemplateByExtension) {
 TEST(MenuTest, EachGroupOfDemonstrationsHasItsMenu) {
     auto demoItems = [](unsigned id) {
         std::vector<std::string> items;
-        for (const auto& item : res::LoadMenu(id).front().popup) items.push_back(item.text);
+        for (const auto& item : MenuOf(id).front().popup) items.push_back(item.text);
         return items;
     };
     EXPECT_EQ(demoItems(res::IDR_MAINFRAME), (std::vector<std::string>{"&New\tCtrl+N", "", "E&xit"}));
     EXPECT_EQ(demoItems(res::IDR_CENTRAL), (std::vector<std::string>{"&New\tCtrl+N", "&Start Demo", "&Close", "E&xit"}));
     EXPECT_EQ(demoItems(res::IDR_ANOVA2), (std::vector<std::string>{"&New\tCtrl+N", "&Close", "E&xit"}));
-    EXPECT_EQ(res::LoadMenu(res::IDR_MAINFRAME).size(), 3u);  // no Window menu without a document
-    EXPECT_EQ(res::ViewCommands(res::IDR_CORRELATION), (std::vector<unsigned>{res::ID_CIRCLES, res::ID_LETTERS}));
-    EXPECT_EQ(res::ViewCommands(res::IDR_POWER), (std::vector<unsigned>{res::ID_START_DEMO}));
-    EXPECT_TRUE(res::ViewCommands(res::IDR_REGRESSION).empty());
-    for (const auto& popup : res::LoadMenu(res::IDR_ALPHA)) {
+    EXPECT_EQ(res::MainFrameMenu().size(), 3u);  // no Window menu without a document
+    EXPECT_EQ(res::ViewCommands(MenuOf(res::IDR_CORRELATION)), (std::vector<unsigned>{res::ID_CIRCLES, res::ID_LETTERS}));
+    EXPECT_EQ(res::ViewCommands(MenuOf(res::IDR_POWER)), (std::vector<unsigned>{res::ID_START_DEMO}));
+    EXPECT_TRUE(res::ViewCommands(MenuOf(res::IDR_REGRESSION)).empty());
+    for (const auto& popup : MenuOf(res::IDR_ALPHA)) {
         for (const auto& item : popup.popup) {
             if (!item.IsSeparator()) {
                 EXPECT_FALSE(res::LoadString(item.id).empty()) << item.text;

@@ -9,7 +9,6 @@
 #include "platform/ViewHost.h"
 #include "res/Dialogs.h"
 #include "res/Resources.h"
-#include "res/Strings.h"
 
 namespace dulm::test {
 
@@ -104,7 +103,7 @@ namespace {
 template <class Doc, class View>
 std::unique_ptr<CMultiDocTemplate> TestTemplate(unsigned resourceId) {
     return std::make_unique<CMultiDocTemplate>(
-        resourceId, res::LoadString(resourceId), [] { return std::make_unique<Doc>(); },
+        resourceId, FindDemo(resourceId)->DocString(), [] { return std::make_unique<Doc>(); },
         [] { return std::make_unique<View>(); });
 }
 
