@@ -266,17 +266,5 @@ TEST(Binomial, EscStopsTheRunAtTheEndOfItsTickAndLaterPaintsDrawNothing) {
     EXPECT_TRUE(s.Image() == before);
 }
 
-TEST(Binomial, ClosingInEveryStateEndsTheWindow) {
-    for (const std::int64_t at : {0, 3000, 200000}) {  // declined; in a frame's pause; finished
-        Scenario s(res::IDR_BINOMIAL);
-        if (at == 0) s.User().QueueDialog(DialogAnswer{true, {}});
-        else s.User().QueueDialog(Probability("0.5"));
-        if (at == 200000) s.KeyAt(1, KeypadDigitKey(0));
-        s.RunUntil(at);
-        s.Close();
-        EXPECT_EQ(s.Host().Queue().WaitUntilResting(), Activity::Ended);
-    }
-}
-
 }  // namespace
 }  // namespace dulm

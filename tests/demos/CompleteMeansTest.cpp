@@ -155,13 +155,5 @@ TEST(CompleteMeans, RedrawStretchesTheStoredBarsToTheNewFrame) {
     EXPECT_EQ(bars, 7);
 }
 
-TEST(CompleteMeans, ClosingDuringAPauseEndsTheRun) {
-    Scenario s(res::IDR_COMPLETEMEANS);
-    s.User().QueueDialog(Parameters(5, 5));
-    ASSERT_EQ(s.RunUntil(3500), Activity::Horizon);
-    s.Close();
-    EXPECT_EQ(s.Host().Queue().WaitUntilResting(), Activity::Ended);
-}
-
 }  // namespace
 }  // namespace dulm

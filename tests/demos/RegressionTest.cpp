@@ -195,17 +195,5 @@ TEST(Regression, EscShowsTheLeastSquaresLineWithErrEqualToSyxAndTheListThenIgnor
     EXPECT_EQ(s.GetView<CRegrView>().RightEnd(), right);
 }
 
-TEST(Regression, ClosingWhileWaitingPinningOrStoppedEndsTheWindow) {
-    for (int state = 0; state < 3; ++state) {
-        Scenario s(res::IDR_REGRESSION, Options());
-        if (state >= 1) s.ClickAt(100, {100, 100}), s.ClickAt(200, {900, 600});
-        if (state == 2) s.KeyAt(300, *KeyByName("esc"));
-        s.RunToQuiescence();
-        EXPECT_EQ(s.GetView<CRegrView>().Stopped(), state == 2);
-        s.Close();
-        EXPECT_EQ(s.Host().Queue().WaitUntilResting(), Activity::Ended);
-    }
-}
-
 }  // namespace
 }  // namespace dulm

@@ -219,16 +219,5 @@ TEST(Spinner, HelpDuringARunLeavesItGoingAndHelpBeforeItDoesNotKeepItFromStartin
     EXPECT_GE(FindPointer(before.Image()).pixels, 95);
 }
 
-TEST(Spinner, ClosingInEveryStateEndsTheWindow) {
-    // A frame's pause, the whirling pointer, the pointer resting until a key.
-    for (const std::int64_t at : {std::int64_t{400}, std::int64_t{1000}, kVirtualHourMs}) {
-        Scenario s(res::IDR_SPINNER);
-        s.User().QueueDialog(Choice(0));
-        s.RunUntil(at);
-        s.Close();
-        EXPECT_EQ(s.Host().Queue().WaitUntilResting(), Activity::Ended);
-    }
-}
-
 }  // namespace
 }  // namespace dulm
