@@ -15,7 +15,10 @@ int main(int argc, char** argv) {
     qapp.setWindowIcon(QIcon(":/icons/dulm.xpm"));
     // Every picture's texts are drawn with the program's own fonts: without them there is nothing to show.
     if (const std::string missing = dulm::CheckFonts(); !missing.empty()) {
-        QMessageBox::critical(nullptr, "Dulm Windows Application", QString::fromStdString(missing));
+        QMessageBox::critical(nullptr, "Dulm Windows Application",
+                              "Dulm cannot write the texts of its pictures: " + QString::fromStdString(missing) +
+                                  ".\n\nInstall the fonts-liberation package, or set DULM_FONT_DIR to the folder "
+                                  "that holds the Liberation font files.");
         return 1;
     }
     dulm::CDemoApp app(dulm::MakeDemoTemplates);
