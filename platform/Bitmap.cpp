@@ -2,17 +2,19 @@
 
 #include <algorithm>
 #include <cstring>
-#include <limits>
 #include <new>
 
 namespace dulm {
 
 namespace {
 
+// A picture is refused beyond 2 GiB (a canvas of 23000 x 23000 pixels), as the memory of a
+// 32-bit program would be, rather than asking the allocator for more than it can give.
+constexpr std::size_t kMaxPixels = (std::size_t(1) << 31) / sizeof(std::uint32_t);
+
 // The pixels of a picture of this size; none for an empty one.
 std::unique_ptr<std::uint32_t[]> Allocate(Size size) {
     if (size.cx <= 0 || size.cy <= 0) return nullptr;
-    constexpr std::size_t kMaxPixels = std::size_t(std::numeric_limits<std::ptrdiff_t>::max()) / sizeof(std::uint32_t);
     if (std::size_t(size.cy) > kMaxPixels / std::size_t(size.cx)) throw std::bad_alloc();
     return std::make_unique_for_overwrite<std::uint32_t[]>(std::size_t(size.cx) * std::size_t(size.cy));
 }

@@ -35,13 +35,10 @@ QtUi::QtUi(QWidget* dialogParent, HelpRequest help) : m_dialogParent(dialogParen
 int QtUi::Ask(MakeDialog make, Translate translate) {
     MessageQueue& queue = CurrentHost().Queue();
     auto answer = std::make_shared<Answer>(queue);
-    QMetaObject::invokeMethod(
-        this,
-        [this, answer, make = std::move(make), translate = std::move(translate)] {
-            if (m_closed) return;  // the view is closing: nobody waits for this answer any more
-            Show(make(), answer, translate);
-        },
-        Qt::QueuedConnection);
+    Post([this, answer, make = std::move(make), translate = std::move(translate)] {
+        if (m_closed) return;  // the view is closing: nobody waits for this answer any more
+        Show(make(), answer, translate);
+    });
     queue.WaitUntil([&] { return answer->given; });
     return answer->result;
 }
@@ -69,21 +66,36 @@ int QtUi::MessageBox(const std::string& text, unsigned type) {
 }
 
 void QtUi::WinHelp(unsigned context) {
-    QMetaObject::invokeMethod(
-        this, [this, context] { if (!m_closed && m_help) m_help(context); }, Qt::QueuedConnection);
+    Post([this, context] {
+        if (!m_closed && m_help) m_help(context);
+    });
 }
 
 void QtUi::SetCapture(bool captured) {
-    QMetaObject::invokeMethod(
-        this,
-        [this, captured] {
-            if (m_closed || !m_viewWidget) return;
-            if (captured)
-                m_viewWidget->grabMouse();
-            else
-                m_viewWidget->releaseMouse();
-        },
-        Qt::QueuedConnection);
+    Post([this, captured] {
+        if (m_closed || !m_viewWidget) return;
+        if (captured)
+            m_viewWidget->grabMouse();
+        else
+            m_viewWidget->releaseMouse();
+    });
+}
+
+void QtUi::Post(std::function<void()> call) {
+    {
+        std::lock_guard lock(m_postedMutex);
+        m_posted.push_back(std::move(call));
+    }
+    QMetaObject::invokeMethod(this, "RunPosted", Qt::QueuedConnection);
+}
+
+void QtUi::RunPosted() {
+    std::deque<std::function<void()>> calls;
+    {
+        std::lock_guard lock(m_postedMutex);
+        calls.swap(m_posted);
+    }
+    for (const auto& call : calls) call();
 }
 
 void QtUi::CancelPending() {

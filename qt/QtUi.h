@@ -3,8 +3,10 @@
 // while a dialog is waiting for the user.
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include <QDialog>
@@ -17,6 +19,7 @@
 namespace dulm {
 
 class QtUi final : public QObject, public Ui {
+    Q_OBJECT
 public:
     QtUi(QWidget* dialogParent, HelpRequest help);
 
@@ -42,6 +45,11 @@ private:
 
     // Shows a dialog on the window's thread and waits on the view's thread for its result.
     int Ask(MakeDialog make, Translate translate);
+    // Runs a call on the window's thread. The call waits in a queue of ours, under our lock, and
+    // only a call by name crosses Qt's event queue (which the thread checker cannot see), so that
+    // what the view's thread put in the call is seen to happen before the window's thread runs it.
+    void Post(std::function<void()> call);
+    Q_INVOKABLE void RunPosted();
     void Show(QDialog* dialog, std::shared_ptr<Answer> answer, Translate translate);
 
     QWidget* m_dialogParent;
@@ -49,6 +57,8 @@ private:
     QPointer<QWidget> m_viewWidget;
     bool m_closed = false;
     std::vector<QPointer<QDialog>> m_open;
+    std::mutex m_postedMutex;
+    std::deque<std::function<void()>> m_posted;
 };
 
 }  // namespace dulm

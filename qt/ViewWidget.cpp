@@ -36,10 +36,7 @@ void ViewWidget::Start() {
     options.clientSize = {width(), height()};
     options.trackedCommands = res::ViewCommands(MenuOf(m_template.ResourceId()));
     // The window closes itself when its document refuses to open; a closed widget drops the call.
-    options.onRefused = [this] {
-        QMetaObject::invokeMethod(
-            this, [this] { if (!m_shutDown) emit documentRefused(); }, Qt::QueuedConnection);
-    };
+    options.onRefused = [this] { QMetaObject::invokeMethod(this, "OnDocumentRefused", Qt::QueuedConnection); };
     // The view learns it is closing before its dialogs are cancelled (the host calls this after
     // telling it), so that a cancelled dialog unwinds the run instead of being taken as "Cancel".
     options.onClosing = [this] { m_ui->CancelPending(); };
@@ -64,6 +61,10 @@ void ViewWidget::Shutdown() {
 void ViewWidget::AnnounceCanvasChange() { QMetaObject::invokeMethod(this, "OnCanvasChanged", Qt::QueuedConnection); }
 
 void ViewWidget::AnnounceStateChange() { QMetaObject::invokeMethod(this, "OnStateChanged", Qt::QueuedConnection); }
+
+void ViewWidget::OnDocumentRefused() {
+    if (!m_shutDown) emit documentRefused();
+}
 
 void ViewWidget::OnStateChanged() {
     if (!m_shutDown) emit stateChanged();

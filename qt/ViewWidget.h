@@ -59,6 +59,7 @@ private:
     void AnnounceStateChange();
     Q_INVOKABLE void OnCanvasChanged();
     Q_INVOKABLE void OnStateChanged();
+    Q_INVOKABLE void OnDocumentRefused();
     void Present();
     void Rescale();
     void PostKey(unsigned message, const QKeyEvent& event);
