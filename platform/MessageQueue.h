@@ -76,6 +76,8 @@ public:
     // before the next SetHorizon cannot run the view on past the time a test last looked at.
     void HoldAtPresent();
     Activity WaitUntilResting();
+    // What the view's thread is doing now; on the real clock Quiescent while it waits for input.
+    Activity CurrentActivity() const;
     void MarkEnded();
     bool TimerRunning() const;
 
