@@ -1,10 +1,13 @@
 // The functions the page calls, on its own thread. None of them waits for a view.
 #include <emscripten/emscripten.h>
 
+#include <optional>
 #include <string>
 
+#include "app/HelpFile.h"
 #include "platform/Keys.h"
 #include "platform/Messages.h"
+#include "web/Json.h"
 #include "web/Notify.h"
 #include "web/Templates.h"
 #include "web/WebShell.h"
@@ -31,6 +34,33 @@ Command InputOf(int window, const MSG& message) {
     c.window = window;
     c.message = message;
     return c;
+}
+
+// The help file that travels with the page, read at its first use.
+const HelpFile* Help() {
+    static const std::optional<HelpFile> file = HelpFile::Load("/help/dulm.hlp");
+    return file ? &*file : nullptr;
+}
+
+// A help page as JSON {id, title, html}: "index" the index, "contents", "using", or a topic's
+// hex id; a context number as "0x20087". Empty when there is no such page.
+std::string HelpPage(const std::string& id) {
+    const HelpFile* help = Help();
+    if (!help) return {};
+    JsonWriter json;
+    if (id == "index") {
+        const HelpTopic* contents = help->FindId("contents");
+        json.BeginObject()
+            .Member("id", "index")
+            .Member("title", contents ? contents->title : std::string("Index"))
+            .Member("html", help->IndexHtml())
+            .EndObject();
+        return json.Text();
+    }
+    const HelpTopic* topic = help->FindId(id);
+    if (!topic) return {};
+    json.BeginObject().Member("id", topic->id).Member("title", topic->title).Member("html", help->ToHtml(*topic)).EndObject();
+    return json.Text();
 }
 
 }  // namespace
@@ -142,6 +172,8 @@ EMSCRIPTEN_KEEPALIVE const char* dulm_dialog_click(int request, int control, con
 EMSCRIPTEN_KEEPALIVE const char* dulm_dialog_ok(int request, const char* state) {
     return Keep(Requests::Instance().Ok(request, state).value_or("gone"));
 }
+EMSCRIPTEN_KEEPALIVE const char* dulm_help_page(const char* id) { return Keep(HelpPage(id)); }
+
 EMSCRIPTEN_KEEPALIVE int dulm_answer(int request, int result) { return Requests::Instance().Answer(request, result) ? 1 : 0; }
 
 }  // extern "C"

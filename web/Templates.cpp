@@ -2,6 +2,8 @@
 
 #include <set>
 
+#include "app/DemoApp.h"
+#include "app/HelpFile.h"
 #include "demos/Registry.h"
 #include "res/Dialogs.h"
 #include "res/Menus.h"
@@ -70,6 +72,7 @@ std::string ResourcesJson() {
     JsonWriter json;
     std::set<unsigned> commands;
     json.BeginObject().Member("title", LoadString(AFX_IDS_APP_TITLE));
+    json.Key("startup").BeginObject().Member("question", kIntroductionQuestion).Member("introduction", kIntroductionContext).EndObject();
     json.Key("menus").BeginObject().Key(std::to_string(IDR_MAINFRAME));
     WriteMenu(json, MainFrameMenu(), commands);
     for (const DemoDescriptor& d : Demos()) {
