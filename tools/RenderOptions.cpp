@@ -14,12 +14,19 @@ namespace {
 constexpr long kEarliestTime = -2147483648L;
 constexpr long kLatestTime = 2147483647L;
 
-// W x H, each from 100 to 8000.
-bool ParseSize(const std::string& s, Size& size) {
+// The views fill their background from the point (100, 100), so a canvas must reach past it:
+// at 100 pixels the fill would start outside and the picture keep the canvas's first colour.
+// The view only stretches the canvas, so it may be smaller.
+constexpr long kSmallestCanvas = 101;
+constexpr long kSmallestView = 100;
+constexpr long kLargestSide = 8000;
+
+// W x H, each from `least` to 8000.
+bool ParseSize(const std::string& s, long least, Size& size) {
     const size_t x = s.find('x');
     long cx = 0, cy = 0;
-    if (x == std::string::npos || !ParseInteger(std::string_view(s).substr(0, x), 100, 8000, cx) ||
-        !ParseInteger(std::string_view(s).substr(x + 1), 100, 8000, cy))
+    if (x == std::string::npos || !ParseInteger(std::string_view(s).substr(0, x), least, kLargestSide, cx) ||
+        !ParseInteger(std::string_view(s).substr(x + 1), least, kLargestSide, cy))
         return false;
     size = {int(cx), int(cy)};
     return true;
@@ -52,8 +59,9 @@ std::string RenderUsage() {
            "Runs a demonstration headless on a virtual clock until it rests (for at most a virtual hour after\n"
            "its last scripted input), and writes its picture.\n"
            "  DEMO        one of:" + names + "\n"
-           "  --size      the reference canvas W x H, each 100 to 8000 (default 1000x700)\n"
-           "  --view      the view's client size (default: the canvas size)\n"
+           "  --size      the reference canvas W x H, each 101 to 8000 (default 1000x700); the views fill\n"
+           "              their background from the point (100, 100), which a smaller canvas lacks\n"
+           "  --view      the view's client size, each 100 to 8000 (default: the canvas size)\n"
            "  --time      what time(NULL) returns when the view opens, which seeds the runs,\n"
            "              -2147483648 to 2147483647 (default 0)\n"
            "  --dialog    answers to the parameter dialogs, ';' between dialogs: an edit's control id and\n"
@@ -86,10 +94,10 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string>& 
         } else if (a == "--out" && (v = value())) {
             o.out = *v;
         } else if (a == "--size" && (v = value())) {
-            if (!ParseSize(*v, o.scenario.canvas)) return error = "bad --size: " + *v, std::nullopt;
+            if (!ParseSize(*v, kSmallestCanvas, o.scenario.canvas)) return error = "bad --size (each side 101 to 8000): " + *v, std::nullopt;
         } else if (a == "--view" && (v = value())) {
             Size view;
-            if (!ParseSize(*v, view)) return error = "bad --view: " + *v, std::nullopt;
+            if (!ParseSize(*v, kSmallestView, view)) return error = "bad --view (each side 100 to 8000): " + *v, std::nullopt;
             o.scenario.view = view;
         } else if (a == "--time" && (v = value())) {
             if (!ParseInteger(*v, kEarliestTime, kLatestTime, o.scenario.time))

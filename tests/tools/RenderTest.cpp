@@ -134,15 +134,28 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{{"regression", "--time", "2147483648"}, "bad --time"},
         BadInput{{"regression", "--time", " 5"}, "bad --time"},
         BadInput{{"regression", "--size", "99999999999999999999x100"}, "bad --size"},
+        // The background fill starts at (100, 100): a side of 100 would leave the picture unpainted.
+        BadInput{{"central", "--size", "100x700"}, "bad --size (each side 101 to 8000): 100x700"},
+        BadInput{{"anova", "--size", "1000x100"}, "bad --size"},
         BadInput{{"regression", "--view", "+500x500"}, "bad --view"}));
 
 TEST(RenderTest, TakesTheEdgesOfEveryRange) {
     const std::string out = testing::TempDir() + "/edges.png";
-    EXPECT_EQ(Command({"regression", "--out", out, "--size", "100x8000", "--time", "-2147483648", "--events",
+    EXPECT_EQ(Command({"regression", "--out", out, "--size", "101x8000", "--view", "100x8000", "--time",
+                       "-2147483648", "--events",
                        "click:-32768,32767@0;paint@3600000"})
                   .status,
               0);
     EXPECT_EQ(Parse({"regression", "--out", out, "--time", "2147483647"})->scenario.time, 2147483647);
+}
+
+// Every view fills its background from (100, 100), which the smallest canvas the tool takes holds.
+TEST(RenderTest, TheSmallestCanvasGetsItsBackgroundEverywhere) {
+    for (const std::string& name : DemoNames()) {
+        Scenario s(*TemplateIdByName(name), ScenarioOptions{{101, 101}, {}, 0});
+        s.RunUntil(1000);
+        for (const Point p : {Point{0, 0}, Point{100, 100}}) EXPECT_NE(s.Pixel(p.x, p.y), kWhite) << name;
+    }
 }
 
 TEST(RenderTest, RunsOnToInputScriptedAfterTheHour) {
