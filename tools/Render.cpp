@@ -118,6 +118,13 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
         ReportRefusal(refusals.front(), err);
         return 2;
     }
+    // Answers no dialog asked for: the run was not the one the command line meant.
+    if (const size_t left = scenario.User().DialogAnswersLeft(); left != 0) {
+        const size_t first = options.dialogs.size() - left;
+        err << "dulm-render: no dialog took --dialog answer " << first + 1 << " of " << options.dialogs.size() << ": "
+            << (options.dialogs[first].empty() ? "(empty)" : options.dialogs[first]) << '\n';
+        return 2;
+    }
     if (image.isNull() || image.size() != QSize(size.cx, size.cy)) {
         ReportNoMemory(size, err);
         return 1;

@@ -1,6 +1,6 @@
 #include "tools/RenderOptions.h"
 
-#include <sstream>
+#include <set>
 #include <string_view>
 
 #include "harness/EventScript.h"
@@ -32,13 +32,18 @@ bool ParseSize(const std::string& s, long least, Size& size) {
     return true;
 }
 
+// Every field between separators, empty ones included: "" is one empty field, "a;" two fields.
 std::vector<std::string> Split(const std::string& s, char separator) {
     std::vector<std::string> parts;
-    std::istringstream in(s);
-    for (std::string part; std::getline(in, part, separator);) parts.push_back(part);
-    return parts;
+    for (size_t start = 0;;) {
+        const size_t end = s.find(separator, start);
+        parts.push_back(s.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        if (end == std::string::npos) return parts;
+        start = end + 1;
+    }
 }
 
+// Each field is yes or no: an empty one (from "", "yes," or "yes,,no") is none of them.
 bool ParseAnswers(const std::string& s, std::vector<int>& answers) {
     for (const std::string& a : Split(s, ',')) {
         if (a == "yes") answers.push_back(IDYES);
@@ -46,6 +51,13 @@ bool ParseAnswers(const std::string& s, std::vector<int>& answers) {
         else return false;
     }
     return true;
+}
+
+// The options that take a value: each may be given once, since a second would silently replace
+// (or, for --answers, quietly extend) the first.
+bool TakesValue(const std::string& a) {
+    return a == "--out" || a == "--size" || a == "--view" || a == "--time" || a == "--dialog" || a == "--answers" ||
+           a == "--events";
 }
 
 }  // namespace
@@ -57,17 +69,19 @@ std::string RenderUsage() {
            "                   [--dialog cancel|ID=VALUE,...[;...]] [--answers yes,no,...]\n"
            "                   [--events SCRIPT] [--text]\n"
            "Runs a demonstration headless on a virtual clock until it rests (for at most a virtual hour after\n"
-           "its last scripted input), and writes its picture.\n"
+           "its last scripted input), and writes its picture. Each option is given at most once.\n"
            "  DEMO        one of:" + names + "\n"
            "  --size      the reference canvas W x H, each 101 to 8000 (default 1000x700); the views fill\n"
            "              their background from the point (100, 100), which a smaller canvas lacks\n"
            "  --view      the view's client size, each 100 to 8000 (default: the canvas size)\n"
            "  --time      what time(NULL) returns when the view opens, which seeds the runs,\n"
            "              -2147483648 to 2147483647 (default 0)\n"
-           "  --dialog    answers to the parameter dialogs, ';' between dialogs: an edit's control id and\n"
-           "              its text, or a radio group's first id and the index to check (1002=1000,1001=5,1003=3);\n"
-           "              'cancel' cancels; a dialog without an answer is accepted with its defaults\n"
-           "  --answers   Yes/No answers to the message boxes, in order (default: no)\n"
+           "  --dialog    answers to the parameter dialogs in the order they open, ';' between dialogs:\n"
+           "              an edit's control id and its text, or a radio group's first id and the index to\n"
+           "              check (1002=1000,1001=5,1003=3), each control once; 'cancel' cancels; an empty\n"
+           "              answer, or none, accepts the dialog with its defaults; an answer no dialog takes\n"
+           "              is bad input\n"
+           "  --answers   Yes/No answers to the message boxes, in order, each yes or no (default: no)\n"
            "  --events    timed input, ';' between events, each WHAT@MS in virtual milliseconds after the\n"
            "              first paint (0 to 2147483647): key:K (down and up), keydown:K, keyup:K, click:X,Y,\n"
            "              rclick:X,Y (logical points, -32768 to 32767), help (F1 in the window), start\n"
@@ -75,13 +89,15 @@ std::string RenderUsage() {
            "              K is 0-9, num0-num9, esc, pause, numlock, f1, space, enter or a letter\n"
            "  --text      print every TextOut: x y #rrggbb text\n"
            "Exit status: 0 written, 1 the view was still busy or the picture could not be made or written,\n"
-           "2 bad input (an option, an event, or a dialog answer the dialog refused).\n";
+           "2 bad input (an option, an event, or a dialog answer the dialog refused or no dialog took).\n";
 }
 
 std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string>& args, std::string& error) {
     RenderOptions o;
+    std::set<std::string> given;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        if (TakesValue(a) && !given.insert(a).second) return error = a + " given more than once", std::nullopt;
         auto value = [&]() -> std::optional<std::string> {
             if (i + 1 >= args.size()) return std::nullopt;
             return args[++i];
@@ -94,10 +110,12 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string>& 
         } else if (a == "--out" && (v = value())) {
             o.out = *v;
         } else if (a == "--size" && (v = value())) {
-            if (!ParseSize(*v, kSmallestCanvas, o.scenario.canvas)) return error = "bad --size (each side 101 to 8000): " + *v, std::nullopt;
+            if (!ParseSize(*v, kSmallestCanvas, o.scenario.canvas))
+                return error = "bad --size (each side 101 to 8000): " + *v, std::nullopt;
         } else if (a == "--view" && (v = value())) {
             Size view;
-            if (!ParseSize(*v, kSmallestView, view)) return error = "bad --view (each side 100 to 8000): " + *v, std::nullopt;
+            if (!ParseSize(*v, kSmallestView, view))
+                return error = "bad --view (each side 100 to 8000): " + *v, std::nullopt;
             o.scenario.view = view;
         } else if (a == "--time" && (v = value())) {
             if (!ParseInteger(*v, kEarliestTime, kLatestTime, o.scenario.time))

@@ -137,7 +137,27 @@ INSTANTIATE_TEST_SUITE_P(
         // The background fill starts at (100, 100): a side of 100 would leave the picture unpainted.
         BadInput{{"central", "--size", "100x700"}, "bad --size (each side 101 to 8000): 100x700"},
         BadInput{{"anova", "--size", "1000x100"}, "bad --size"},
-        BadInput{{"regression", "--view", "+500x500"}, "bad --view"}));
+        BadInput{{"regression", "--view", "+500x500"}, "bad --view"},
+        // Every answer is taken, every option given once, every list item one of its kind.
+        BadInput{{"regression", "--dialog", "1003=9"}, "no dialog took --dialog answer 1 of 1: 1003=9"},
+        BadInput{{"anova", "--dialog", "1001=5"}, "no dialog took --dialog answer 1 of 1: 1001=5"},
+        BadInput{{"central", "--dialog", "1002=1000;1002=2000", "--events", "key:0@1"},
+                 "no dialog took --dialog answer 2 of 2: 1002=2000"},
+        BadInput{{"central", "--dialog", "1002=1000;", "--events", "key:0@1"}, "answer 2 of 2: (empty)"},
+        BadInput{{"central", "--events", "key:0@1", "--events", "key:1@2"}, "--events given more than once"},
+        BadInput{{"central", "--dialog", "cancel", "--dialog", "cancel"}, "--dialog given more than once"},
+        BadInput{{"central", "--answers", ""}, "bad --answers: \n"},
+        BadInput{{"central", "--answers", "yes,"}, "bad --answers: yes,\n"},
+        BadInput{{"central", "--dialog", "1002=1000,"}, "bad --dialog answer: 1002=1000,\n"},
+        BadInput{{"central", "--dialog", "1002=1000,1002=2000"}, "bad --dialog answer: 1002=1000,1002=2000\n"}));
+
+TEST(RenderTest, TheSecondAnswerGoesToTheSecondDialogAndAnEmptyOneAcceptsIt) {
+    const std::string out = testing::TempDir() + "/pairs.png";
+    // Correlation asks for the pairs at each right click.
+    EXPECT_EQ(Command({"correlation", "--out", out, "--dialog", "1001=3;", "--events", "rclick:5,5@1;rclick:5,5@9"})
+                  .status,
+              0);
+}
 
 TEST(RenderTest, TakesTheEdgesOfEveryRange) {
     const std::string out = testing::TempDir() + "/edges.png";
