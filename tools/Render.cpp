@@ -55,13 +55,21 @@ bool WriteAll(QFileDevice& file, const QByteArray& bytes) {
 
 // A picture replaces a file through a temporary file beside it, renamed over it only once every
 // byte is written and the file closed: a full disk or a file-size limit leaves no truncated
-// picture. What is not a plain file (a pipe, a terminal, a device) is written in place.
-bool WritePng(const QImage& image, const std::string& path, std::string& cause) {
+// picture. What is not a plain file (a pipe, a terminal, a device) is written in place, and the
+// path "-" is standard output, as for other tools.
+bool WritePng(const QImage& image, const std::string& path, std::ostream& out, std::string& cause) {
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (!QImageWriter(&buffer, "png").write(image)) {
         cause = "cannot encode the picture";
+        return false;
+    }
+    if (path == "-") {
+        out.write(png.constData(), png.size());
+        out.flush();
+        if (out) return true;
+        cause = "standard output takes no more";
         return false;
     }
     const QString name = QString::fromStdString(path);
@@ -136,7 +144,7 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
     }
     if (options.text) PrintTextLog(scenario, out);
     int status = 0;
-    if (std::string cause; !WritePng(image, options.out, cause)) {
+    if (std::string cause; !WritePng(image, options.out, out, cause)) {
         err << "dulm-render: cannot write " << options.out << ": " << cause << '\n';
         status = 1;
     }

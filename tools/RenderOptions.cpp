@@ -65,12 +65,13 @@ bool TakesValue(const std::string& a) {
 std::string RenderUsage() {
     std::string names;
     for (const std::string& n : DemoNames()) names += " " + n;
-    return "usage: dulm-render DEMO --out FILE.png [--size WxH] [--view WxH] [--time T]\n"
+    return "usage: dulm-render DEMO --out FILE.png|- [--size WxH] [--view WxH] [--time T]\n"
            "                   [--dialog cancel|ID=VALUE,...[;...]] [--answers yes,no,...]\n"
            "                   [--events SCRIPT] [--text]\n"
            "Runs a demonstration headless on a virtual clock until it rests (for at most a virtual hour after\n"
            "its last scripted input), and writes its picture. Each option is given at most once.\n"
            "  DEMO        one of:" + names + "\n"
+           "  --out       the PNG file to write; - writes the picture to standard output (not with --text)\n"
            "  --size      the reference canvas W x H, each 101 to 8000 (default 1000x700); the views fill\n"
            "              their background from the point (100, 100), which a smaller canvas lacks\n"
            "  --view      the view's client size, each 100 to 8000 (default: the canvas size)\n"
@@ -137,6 +138,7 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string>& 
     if (o.help) return o;
     if (o.demo.empty() || !TemplateIdByName(o.demo)) return error = "name a demonstration", std::nullopt;
     if (o.out.empty()) return error = "--out FILE.png is required", std::nullopt;
+    if (o.text && o.out == "-") return error = "--text and --out - both write to standard output", std::nullopt;
     return o;
 }
 

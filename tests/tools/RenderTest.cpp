@@ -79,12 +79,13 @@ TEST(EventScriptTest, RefusesMalformedEvents) {
 struct Outcome {
     int status;
     std::string err;
+    std::string out = {};
 };
 
 Outcome Command(std::vector<std::string> args) {
     std::ostringstream out, err;
     const int status = RenderCommand(args, out, err);
-    return {status, err.str()};
+    return {status, err.str(), out.str()};
 }
 
 struct BadInput {
@@ -157,6 +158,24 @@ TEST(RenderTest, TheSecondAnswerGoesToTheSecondDialogAndAnEmptyOneAcceptsIt) {
     EXPECT_EQ(Command({"correlation", "--out", out, "--dialog", "1001=3;", "--events", "rclick:5,5@1;rclick:5,5@9"})
                   .status,
               0);
+}
+
+TEST(RenderTest, WritesThePictureToStandardOutputForDash) {
+    const QString here = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(testing::TempDir())));
+    QFile::remove("-");
+    const Outcome o = Command({"regression", "--out", "-", "--size", "640x480"});
+    EXPECT_FALSE(QFile::exists("-"));
+    QDir::setCurrent(here);
+    EXPECT_EQ(o.status, 0) << o.err;
+    // The PNG signature, then the header chunk: width 640 (0x280) and height 480 (0x1E0), big-endian.
+    ASSERT_GT(o.out.size(), 24u);
+    EXPECT_EQ(o.out.substr(0, 8), "\x89PNG\r\n\x1a\n");
+    EXPECT_EQ(o.out.substr(12, 12), std::string("IHDR\0\0\x02\x80\0\0\x01\xe0", 12));
+
+    const Outcome both = Command({"regression", "--text", "--out", "-"});
+    EXPECT_EQ(both.status, 2);
+    EXPECT_NE(both.err.find("--text and --out - both write to standard output"), std::string::npos);
 }
 
 TEST(RenderTest, TakesTheEdgesOfEveryRange) {
