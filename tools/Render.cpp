@@ -35,11 +35,11 @@ void ReportNoMemory(Size size, std::ostream& err) {
 
 void ReportRefusal(const DialogRefusal& r, std::ostream& err) {
     if (r.badAnswer)
-        err << "dulm-render: bad --dialog answer for dialog " << r.dialog << ": " << r.controlId << '=' << r.value
-            << " (" << r.reason << ")\n";
+        err << "dulm-render: bad --dialog answer for dialog " << r.dialog << ": " << r.controlId << '='
+            << Excerpt(r.value) << " (" << r.reason << ")\n";
     else
-        err << "dulm-render: dialog " << r.dialog << " refused " << r.controlId << '=' << r.value << ": " << r.reason
-            << '\n';
+        err << "dulm-render: dialog " << r.dialog << " refused " << r.controlId << '=' << Excerpt(r.value) << ": "
+            << r.reason << '\n';
 }
 
 // Unbuffered, so that a failed write is seen at once and not lost in a flush; a short write is
@@ -102,7 +102,7 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
     for (const std::string& d : options.dialogs) {
         DialogAnswer answer;
         if (!ParseDialogAnswer(d, answer)) {
-            err << "dulm-render: bad --dialog answer: " << d << '\n';
+            err << "dulm-render: bad --dialog answer: " << Excerpt(d) << '\n';
             return 2;
         }
         scenario.User().QueueDialog(answer);
@@ -130,7 +130,7 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
     if (const size_t left = scenario.User().DialogAnswersLeft(); left != 0) {
         const size_t first = options.dialogs.size() - left;
         err << "dulm-render: no dialog took --dialog answer " << first + 1 << " of " << options.dialogs.size() << ": "
-            << (options.dialogs[first].empty() ? "(empty)" : options.dialogs[first]) << '\n';
+            << (options.dialogs[first].empty() ? "(empty)" : Excerpt(options.dialogs[first])) << '\n';
         return 2;
     }
     if (image.isNull() || image.size() != QSize(size.cx, size.cy)) {
@@ -145,7 +145,7 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
     if (options.text) PrintTextLog(scenario, out);
     int status = 0;
     if (std::string cause; !WritePng(image, options.out, out, cause)) {
-        err << "dulm-render: cannot write " << options.out << ": " << cause << '\n';
+        err << "dulm-render: cannot write " << Excerpt(options.out) << ": " << cause << '\n';
         status = 1;
     }
     if (activity == Activity::Horizon) {

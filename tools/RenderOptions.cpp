@@ -112,27 +112,27 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string>& 
             o.out = *v;
         } else if (a == "--size" && (v = value())) {
             if (!ParseSize(*v, kSmallestCanvas, o.scenario.canvas))
-                return error = "bad --size (each side 101 to 8000): " + *v, std::nullopt;
+                return error = "bad --size (each side 101 to 8000): " + Excerpt(*v), std::nullopt;
         } else if (a == "--view" && (v = value())) {
             Size view;
             if (!ParseSize(*v, kSmallestView, view))
-                return error = "bad --view (each side 100 to 8000): " + *v, std::nullopt;
+                return error = "bad --view (each side 100 to 8000): " + Excerpt(*v), std::nullopt;
             o.scenario.view = view;
         } else if (a == "--time" && (v = value())) {
             if (!ParseInteger(*v, kEarliestTime, kLatestTime, o.scenario.time))
                 return error = "bad --time (" + std::to_string(kEarliestTime) + " to " + std::to_string(kLatestTime) +
-                               "): " + *v,
+                               "): " + Excerpt(*v),
                        std::nullopt;
         } else if (a == "--dialog" && (v = value())) {
             o.dialogs = Split(*v, ';');
         } else if (a == "--answers" && (v = value())) {
-            if (!ParseAnswers(*v, o.answers)) return error = "bad --answers: " + *v, std::nullopt;
+            if (!ParseAnswers(*v, o.answers)) return error = "bad --answers: " + Excerpt(*v), std::nullopt;
         } else if (a == "--events" && (v = value())) {
             o.events = *v;
         } else if (!a.starts_with("-") && o.demo.empty()) {
             o.demo = a;
         } else {
-            return error = "unexpected argument: " + a, std::nullopt;
+            return error = "unexpected argument: " + Excerpt(a), std::nullopt;
         }
     }
     if (o.help) return o;

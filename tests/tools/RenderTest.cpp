@@ -178,6 +178,17 @@ TEST(RenderTest, WritesThePictureToStandardOutputForDash) {
     EXPECT_NE(both.err.find("--text and --out - both write to standard output"), std::string::npos);
 }
 
+// A message quotes at most 80 bytes of an argument, never half a character.
+TEST(RenderTest, MessagesQuoteOnlyTheStartOfAHugeArgument) {
+    const std::string nines(100000, '9');
+    const Outcome o = Command({"regression", "--out", "x.png", "--size", nines + "x5"});
+    EXPECT_EQ(o.status, 2);
+    EXPECT_NE(o.err.find("bad --size (each side 101 to 8000): " + nines.substr(0, 80) + "...\n"), std::string::npos);
+    EXPECT_LT(o.err.size(), 4000u);
+    EXPECT_EQ(Excerpt(std::string(79, 'a') + "\xc3\xa9" + "bc"), std::string(79, 'a') + "...");
+    EXPECT_EQ(Excerpt(std::string(80, 'a')), std::string(80, 'a'));
+}
+
 TEST(RenderTest, TakesTheEdgesOfEveryRange) {
     const std::string out = testing::TempDir() + "/edges.png";
     EXPECT_EQ(Command({"regression", "--out", out, "--size", "101x8000", "--view", "100x8000", "--time",
