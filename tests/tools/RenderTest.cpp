@@ -139,6 +139,16 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{{"central", "--size", "100x700"}, "bad --size (each side 101 to 8000): 100x700"},
         BadInput{{"anova", "--size", "1000x100"}, "bad --size"},
         BadInput{{"regression", "--view", "+500x500"}, "bad --view"},
+        // Numbers no float holds, times and coordinates no integer in range gives.
+        BadInput{{"power", "--dialog", "1002=1e300"},
+                 "dialog 127 refused 1002=1e300: Please enter a number between 1 and 20."},
+        BadInput{{"binomial", "--dialog", "1002=nan"}, "refused 1002=nan: Please enter a number between 0 and 1."},
+        BadInput{{"regression", "--events", "paint@1e300"}, "bad time"},
+        BadInput{{"regression", "--events", "paint@nan"}, "bad time"},
+        BadInput{{"regression", "--events", "click:1e300,5@1"}, "bad event"},
+        BadInput{{"regression", "--events", "click:5,-1e300@1"}, "bad event"},
+        BadInput{{"regression", "--events", "click:-inf,5@1"}, "bad event"},
+        BadInput{{"regression", "--time", "1e300"}, "bad --time"},
         // Every answer is taken, every option given once, every list item one of its kind.
         BadInput{{"regression", "--dialog", "1003=9"}, "no dialog took --dialog answer 1 of 1: 1003=9"},
         BadInput{{"anova", "--dialog", "1001=5"}, "no dialog took --dialog answer 1 of 1: 1001=5"},
