@@ -36,7 +36,9 @@ bool StartsRadioGroup(const DialogTemplate& tmpl, int id) {
 // answers every click. An answer no person could give is returned instead.
 std::optional<DialogRefusal> Apply(const DialogAnswer& answer, CDialog& dialog, DialogState& state) {
     const DialogTemplate& tmpl = dialog.Template();
-    for (const auto& [id, value] : answer.values) {
+    for (const auto& entry : answer.values) {
+        const int id = entry.first;  // named, not bound: the lambda below captures them
+        const std::string& value = entry.second;
         const DialogControl* control = tmpl.Find(id);
         const auto bad = [&](std::string why) { return DialogRefusal{tmpl.id, id, value, std::move(why), true}; };
         if (!control) return bad("no such control");

@@ -16,7 +16,7 @@ constexpr std::size_t kMaxPixels = (std::size_t(1) << 31) / sizeof(std::uint32_t
 std::unique_ptr<std::uint32_t[]> Allocate(Size size) {
     if (size.cx <= 0 || size.cy <= 0) return nullptr;
     if (std::size_t(size.cy) > kMaxPixels / std::size_t(size.cx)) throw std::bad_alloc();
-    return std::make_unique_for_overwrite<std::uint32_t[]>(std::size_t(size.cx) * std::size_t(size.cy));
+    return std::unique_ptr<std::uint32_t[]>(new std::uint32_t[std::size_t(size.cx) * std::size_t(size.cy)]);
 }
 
 }  // namespace
