@@ -56,6 +56,14 @@ bool ParseInteger(std::string_view text, long lo, long hi, long& value) {
     return true;
 }
 
+std::string Excerpt(std::string_view text) {
+    constexpr size_t kShown = 80;
+    if (text.size() <= kShown) return std::string(text);
+    size_t cut = kShown;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;  // inside a UTF-8 sequence
+    return std::string(text.substr(0, cut)) + "...";
+}
+
 bool PostEventScript(const std::string& script, Scenario& scenario, std::string& error) {
     size_t start = 0;
     while (start < script.size()) {
@@ -66,12 +74,12 @@ bool PostEventScript(const std::string& script, Scenario& scenario, std::string&
         if (event.empty()) continue;
         const size_t at = event.rfind('@');
         if (at == std::string::npos) {
-            error = "event without a time: " + event;
+            error = "event without a time: " + Excerpt(event);
             return false;
         }
         long ms = 0;
         if (!ParseInteger(std::string_view(event).substr(at + 1), 0, kLatestEventMs, ms)) {
-            error = "bad time (0 to " + std::to_string(kLatestEventMs) + " ms): " + event;
+            error = "bad time (0 to " + std::to_string(kLatestEventMs) + " ms): " + Excerpt(event);
             return false;
         }
         const std::string head = event.substr(0, at);
@@ -79,7 +87,7 @@ bool PostEventScript(const std::string& script, Scenario& scenario, std::string&
         const std::string what = head.substr(0, colon);
         const std::string arg = colon == std::string::npos ? std::string() : head.substr(colon + 1);
         if (!PostEvent(what, arg, ms, scenario)) {
-            error = "bad event: " + event;
+            error = "bad event: " + Excerpt(event);
             return false;
         }
     }

@@ -19,6 +19,10 @@ inline constexpr long kGreatestCoordinate = 32767;
 // false for anything else, a number outside the range included.
 bool ParseInteger(std::string_view text, long lo, long hi, long& value);
 
+// Text from the command line as a message quotes it: whole up to 80 bytes, else its first 80
+// (not cutting a character in two) and "...", so that a huge argument does not flood the message.
+std::string Excerpt(std::string_view text);
+
 // Posts every event of the script to the scenario; on a malformed event returns false and says why.
 bool PostEventScript(const std::string& script, Scenario& scenario, std::string& error);
 

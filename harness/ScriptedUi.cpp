@@ -1,5 +1,6 @@
 #include "harness/ScriptedUi.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "harness/EventScript.h"
@@ -130,25 +131,26 @@ bool ScriptedUi::Captured() const {
     return m_captured;
 }
 
+// An empty text is an answer too: the dialog is accepted as it opens. Otherwise every
+// comma-separated item names a control, each control once.
 bool ParseDialogAnswer(const std::string& text, DialogAnswer& answer) {
     answer = DialogAnswer{};
     if (text == "cancel") {
         answer.cancel = true;
         return true;
     }
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find(',', start);
-        if (end == std::string::npos) end = text.size();
+    if (text.empty()) return true;
+    for (size_t start = 0;;) {
+        const size_t end = std::min(text.find(',', start), text.size());
         const std::string item = text.substr(start, end - start);
         const size_t eq = item.find('=');
         if (eq == std::string::npos || eq == 0) return false;
         long id = 0;
         if (!ParseInteger(std::string_view(item).substr(0, eq), 0, 0xFFFF, id)) return false;
-        answer.values[int(id)] = item.substr(eq + 1);
+        if (!answer.values.emplace(int(id), item.substr(eq + 1)).second) return false;
+        if (end == text.size()) return true;
         start = end + 1;
     }
-    return true;
 }
 
 }  // namespace dulm

@@ -36,6 +36,11 @@ public:
     void QueueDialog(DialogAnswer answer);
     // Message boxes take the queued answers in order; with none left the answer is IDNO.
     void QueueAnswers(const std::vector<int>& answers);
+    // The queued dialog answers no dialog has taken yet.
+    size_t DialogAnswersLeft() const {
+        std::lock_guard lock(m_mutex);
+        return m_dialogAnswers.size();
+    }
     // A user who gives up at the first refusal: the dialog is cancelled even with answers left.
     // A bad answer always cancels its dialog.
     void CancelAtRefusal() {
@@ -69,8 +74,9 @@ private:
     bool m_captured = false;
 };
 
-// Parses "cancel" or "ID=VALUE,ID=VALUE" (an edit's id and its text, or a radio group's first id
-// and the index to check); false when the text is malformed.
+// Parses "cancel", "" (accept as it opens) or "ID=VALUE,ID=VALUE" (an edit's id and its text, or
+// a radio group's first id and the index to check, each control once); false when the text is
+// malformed, an empty item included.
 bool ParseDialogAnswer(const std::string& text, DialogAnswer& answer);
 
 }  // namespace dulm

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cfloat>
 #include <climits>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
@@ -91,7 +92,7 @@ bool CDataExchange::TakeOverflow() {
 void CDataExchange::FailPendingOverflow() {
     if (m_overflowId < 0) return;
     m_idLastControl = std::exchange(m_overflowId, -1);
-    Fail(kPromptInteger);
+    Fail(m_overflowPrompt);
 }
 
 std::string FormatPrompt(const std::string& prompt, const std::string& first, const std::string& second) {
@@ -124,6 +125,13 @@ void DDX_Text(CDataExchange& dx, int id, float& value) {
     }
     const std::optional<double> v = ParseNumber(dx.State()[id].text);
     if (!v) dx.Fail(kPromptNumber);
+    // A number no float holds (beyond FLT_MAX, infinite, or not a number at all) is out of range,
+    // like an integer too large for its member: converting it would be undefined. The member keeps
+    // its value, and the range check refuses the entry.
+    if (!(std::fabs(*v) <= FLT_MAX)) {
+        dx.NoteOverflow(kPromptNumber);
+        return;
+    }
     value = static_cast<float>(*v);
 }
 
@@ -150,8 +158,9 @@ void DDV_MinMaxLong(CDataExchange& dx, long value, long minValue, long maxValue)
 }
 
 void DDV_MinMaxFloat(CDataExchange& dx, float value, float minValue, float maxValue) {
-    dx.FailPendingOverflow();
-    if (!dx.m_bSaveAndValidate || (value >= minValue && value <= maxValue)) return;
+    const bool overflow = dx.TakeOverflow();
+    dx.FailPendingOverflow();  // an earlier control's, which no range check took
+    if (!dx.m_bSaveAndValidate || (!overflow && value >= minValue && value <= maxValue)) return;
     dx.Fail(FormatPrompt(kPromptNumberRange, FormatFloat(minValue), FormatFloat(maxValue)));
 }
 

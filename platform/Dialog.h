@@ -29,6 +29,12 @@ private:
     std::map<int, ControlState> m_controls;
 };
 
+// The framework's prompts.
+inline constexpr const char* kPromptInteger = "Please enter an integer.";
+inline constexpr const char* kPromptIntegerRange = "Please enter an integer between %1 and %2.";
+inline constexpr const char* kPromptNumber = "Please enter a number.";
+inline constexpr const char* kPromptNumberRange = "Please enter a number between %1 and %2.";
+
 // A refused entry: the prompt shown and the control that gets the focus again.
 struct ExchangeFailure {
     std::string prompt;
@@ -47,10 +53,13 @@ public:
     DialogState& State() { return m_state; }
     [[noreturn]] void Fail(std::string prompt) const;
 
-    // An integer entry too large (or too small) for its member is out of range: the range check
-    // that follows its exchange refuses it with the range prompt. When no range check follows, the
-    // next exchange (or the end of the exchange) refuses it as no integer at all.
-    void NoteOverflow() { m_overflowId = m_idLastControl; }
+    // An entry too large (or too small) for its member is out of range: the range check that
+    // follows its exchange refuses it with the range prompt. When no range check follows, the next
+    // exchange (or the end of the exchange) refuses it with `prompt`, as no integer (or number) at all.
+    void NoteOverflow(const char* prompt = kPromptInteger) {
+        m_overflowId = m_idLastControl;
+        m_overflowPrompt = prompt;
+    }
     // True once for an overflow of the last control exchanged, which the caller then refuses.
     bool TakeOverflow();
     // Refuses an overflow that no range check took.
@@ -60,6 +69,7 @@ private:
     const DialogTemplate& m_template;
     DialogState& m_state;
     int m_overflowId = -1;
+    const char* m_overflowPrompt = kPromptInteger;
 };
 
 void DDX_Text(CDataExchange& dx, int id, int& value);
@@ -70,11 +80,6 @@ void DDV_MinMaxInt(CDataExchange& dx, int value, int minValue, int maxValue);
 void DDV_MinMaxLong(CDataExchange& dx, long value, long minValue, long maxValue);
 void DDV_MinMaxFloat(CDataExchange& dx, float value, float minValue, float maxValue);
 
-// The framework's prompts.
-inline constexpr const char* kPromptInteger = "Please enter an integer.";
-inline constexpr const char* kPromptIntegerRange = "Please enter an integer between %1 and %2.";
-inline constexpr const char* kPromptNumber = "Please enter a number.";
-inline constexpr const char* kPromptNumberRange = "Please enter a number between %1 and %2.";
 // Fills %1 and %2 of a prompt.
 std::string FormatPrompt(const std::string& prompt, const std::string& first, const std::string& second);
 

@@ -1,6 +1,7 @@
 #include "qt/DocumentFiles.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace dulm {
@@ -13,6 +14,15 @@ QString DocumentFiles::OpenFilters(const std::vector<const CMultiDocTemplate*>& 
     QStringList filters;
     for (const CMultiDocTemplate* t : templates) filters << Filter(*t);
     return filters.join(";;");
+}
+
+QString DocumentFiles::TitleOf(const QString& path) {
+    QString title = QFileInfo(path).fileName();
+    for (QChar& c : title)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+            c.category() == QChar::Separator_Paragraph)
+            c = u' ';
+    return title;
 }
 
 QString DocumentFiles::DefaultSaveName(const QString& title, const CMultiDocTemplate& tmpl) {

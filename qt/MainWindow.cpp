@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QLayout>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -397,7 +396,7 @@ ChildWindow* MainWindow::OpenFile(const QString& path) {
         ShowMessage(QString("%1\nThis file does not belong to any of the demonstrations.").arg(path));
         return nullptr;
     }
-    return OpenDemo(*tmpl, QFileInfo(path).fileName());
+    return OpenDemo(*tmpl, DocumentFiles::TitleOf(path));
 }
 
 // Modal to the main window only, as every dialog of the program, so that the help stays usable.

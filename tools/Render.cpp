@@ -40,11 +40,11 @@ void ReportNoMemory(Size size, std::ostream& err) {
 
 void ReportRefusal(const DialogRefusal& r, std::ostream& err) {
     if (r.badAnswer)
-        err << "dulm-render: bad --dialog answer for dialog " << r.dialog << ": " << r.controlId << '=' << r.value
-            << " (" << r.reason << ")\n";
+        err << "dulm-render: bad --dialog answer for dialog " << r.dialog << ": " << r.controlId << '='
+            << Excerpt(r.value) << " (" << r.reason << ")\n";
     else
-        err << "dulm-render: dialog " << r.dialog << " refused " << r.controlId << '=' << r.value << ": " << r.reason
-            << '\n';
+        err << "dulm-render: dialog " << r.dialog << " refused " << r.controlId << '=' << Excerpt(r.value) << ": "
+            << r.reason << '\n';
 }
 
 // Unbuffered, so that a failed write is seen at once and not lost in a flush; a short write is
@@ -60,8 +60,9 @@ bool WriteAll(QFileDevice& file, const QByteArray& bytes) {
 
 // A picture replaces a file through a temporary file beside it, renamed over it only once every
 // byte is written and the file closed: a full disk or a file-size limit leaves no truncated
-// picture. What is not a plain file (a pipe, a terminal, a device) is written in place.
-bool WritePng(const Bitmap& picture, const std::string& path, std::string& cause) {
+// picture. What is not a plain file (a pipe, a terminal, a device) is written in place, and the
+// path "-" is standard output, as for other tools.
+bool WritePng(const Bitmap& picture, const std::string& path, std::ostream& out, std::string& cause) {
     // The picture's own pixels, seen as an image without copying them.
     const QImage image(reinterpret_cast<const uchar*>(picture.Row(0)), picture.Width(), picture.Height(),
                        qsizetype(picture.Stride()) * qsizetype(sizeof(std::uint32_t)), QImage::Format_RGB32);
@@ -70,6 +71,13 @@ bool WritePng(const Bitmap& picture, const std::string& path, std::string& cause
     buffer.open(QIODevice::WriteOnly);
     if (!QImageWriter(&buffer, "png").write(image)) {
         cause = "cannot encode the picture";
+        return false;
+    }
+    if (path == "-") {
+        out.write(png.constData(), png.size());
+        out.flush();
+        if (out) return true;
+        cause = "standard output takes no more";
         return false;
     }
     const QString name = QString::fromStdString(path);
@@ -106,7 +114,7 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
     for (const std::string& d : options.dialogs) {
         DialogAnswer answer;
         if (!ParseDialogAnswer(d, answer)) {
-            err << "dulm-render: bad --dialog answer: " << d << '\n';
+            err << "dulm-render: bad --dialog answer: " << Excerpt(d) << '\n';
             return 2;
         }
         scenario.User().QueueDialog(answer);
@@ -130,6 +138,13 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
         ReportRefusal(refusals.front(), err);
         return 2;
     }
+    // Answers no dialog asked for: the run was not the one the command line meant.
+    if (const size_t left = scenario.User().DialogAnswersLeft(); left != 0) {
+        const size_t first = options.dialogs.size() - left;
+        err << "dulm-render: no dialog took --dialog answer " << first + 1 << " of " << options.dialogs.size() << ": "
+            << (options.dialogs[first].empty() ? "(empty)" : Excerpt(options.dialogs[first])) << '\n';
+        return 2;
+    }
     if (image.IsNull() || image.GetSize() != size) {
         ReportNoMemory(size, err);
         return 1;
@@ -141,8 +156,8 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
     }
     if (options.text) PrintTextLog(scenario, out);
     int status = 0;
-    if (std::string cause; !WritePng(image, options.out, cause)) {
-        err << "dulm-render: cannot write " << options.out << ": " << cause << '\n';
+    if (std::string cause; !WritePng(image, options.out, out, cause)) {
+        err << "dulm-render: cannot write " << Excerpt(options.out) << ": " << cause << '\n';
         status = 1;
     }
     if (activity == Activity::Horizon) {

@@ -1,6 +1,6 @@
 #include "tools/RenderOptions.h"
 
-#include <sstream>
+#include <set>
 #include <string_view>
 
 #include "harness/EventScript.h"
@@ -14,24 +14,36 @@ namespace {
 constexpr long kEarliestTime = -2147483648L;
 constexpr long kLatestTime = 2147483647L;
 
-// W x H, each from 100 to 8000.
-bool ParseSize(const std::string& s, Size& size) {
+// The views fill their background from the point (100, 100), so a canvas must reach past it:
+// at 100 pixels the fill would start outside and the picture keep the canvas's first colour.
+// The view only stretches the canvas, so it may be smaller.
+constexpr long kSmallestCanvas = 101;
+constexpr long kSmallestView = 100;
+constexpr long kLargestSide = 8000;
+
+// W x H, each from `least` to 8000.
+bool ParseSize(const std::string& s, long least, Size& size) {
     const size_t x = s.find('x');
     long cx = 0, cy = 0;
-    if (x == std::string::npos || !ParseInteger(std::string_view(s).substr(0, x), 100, 8000, cx) ||
-        !ParseInteger(std::string_view(s).substr(x + 1), 100, 8000, cy))
+    if (x == std::string::npos || !ParseInteger(std::string_view(s).substr(0, x), least, kLargestSide, cx) ||
+        !ParseInteger(std::string_view(s).substr(x + 1), least, kLargestSide, cy))
         return false;
     size = {int(cx), int(cy)};
     return true;
 }
 
+// Every field between separators, empty ones included: "" is one empty field, "a;" two fields.
 std::vector<std::string> Split(const std::string& s, char separator) {
     std::vector<std::string> parts;
-    std::istringstream in(s);
-    for (std::string part; std::getline(in, part, separator);) parts.push_back(part);
-    return parts;
+    for (size_t start = 0;;) {
+        const size_t end = s.find(separator, start);
+        parts.push_back(s.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        if (end == std::string::npos) return parts;
+        start = end + 1;
+    }
 }
 
+// Each field is yes or no: an empty one (from "", "yes," or "yes,,no") is none of them.
 bool ParseAnswers(const std::string& s, std::vector<int>& answers) {
     for (const std::string& a : Split(s, ',')) {
         if (a == "yes") answers.push_back(IDYES);
@@ -41,25 +53,36 @@ bool ParseAnswers(const std::string& s, std::vector<int>& answers) {
     return true;
 }
 
+// The options that take a value: each may be given once, since a second would silently replace
+// (or, for --answers, quietly extend) the first.
+bool TakesValue(const std::string& a) {
+    return a == "--out" || a == "--size" || a == "--view" || a == "--time" || a == "--dialog" || a == "--answers" ||
+           a == "--events";
+}
+
 }  // namespace
 
 std::string RenderUsage() {
     std::string names;
     for (const std::string& n : DemoNames()) names += " " + n;
-    return "usage: dulm-render DEMO --out FILE.png [--size WxH] [--view WxH] [--time T]\n"
+    return "usage: dulm-render DEMO --out FILE.png|- [--size WxH] [--view WxH] [--time T]\n"
            "                   [--dialog cancel|ID=VALUE,...[;...]] [--answers yes,no,...]\n"
            "                   [--events SCRIPT] [--text]\n"
            "Runs a demonstration headless on a virtual clock until it rests (for at most a virtual hour after\n"
-           "its last scripted input), and writes its picture.\n"
+           "its last scripted input), and writes its picture. Each option is given at most once.\n"
            "  DEMO        one of:" + names + "\n"
-           "  --size      the reference canvas W x H, each 100 to 8000 (default 1000x700)\n"
-           "  --view      the view's client size (default: the canvas size)\n"
+           "  --out       the PNG file to write; - writes the picture to standard output (not with --text)\n"
+           "  --size      the reference canvas W x H, each 101 to 8000 (default 1000x700); the views fill\n"
+           "              their background from the point (100, 100), which a smaller canvas lacks\n"
+           "  --view      the view's client size, each 100 to 8000 (default: the canvas size)\n"
            "  --time      what time(NULL) returns when the view opens, which seeds the runs,\n"
            "              -2147483648 to 2147483647 (default 0)\n"
-           "  --dialog    answers to the parameter dialogs, ';' between dialogs: an edit's control id and\n"
-           "              its text, or a radio group's first id and the index to check (1002=1000,1001=5,1003=3);\n"
-           "              'cancel' cancels; a dialog without an answer is accepted with its defaults\n"
-           "  --answers   Yes/No answers to the message boxes, in order (default: no)\n"
+           "  --dialog    answers to the parameter dialogs in the order they open, ';' between dialogs:\n"
+           "              an edit's control id and its text, or a radio group's first id and the index to\n"
+           "              check (1002=1000,1001=5,1003=3), each control once; 'cancel' cancels; an empty\n"
+           "              answer, or none, accepts the dialog with its defaults; an answer no dialog takes\n"
+           "              is bad input\n"
+           "  --answers   Yes/No answers to the message boxes, in order, each yes or no (default: no)\n"
            "  --events    timed input, ';' between events, each WHAT@MS in virtual milliseconds after the\n"
            "              first paint (0 to 2147483647): key:K (down and up), keydown:K, keyup:K, click:X,Y,\n"
            "              rclick:X,Y (logical points, -32768 to 32767), help (F1 in the window), start\n"
@@ -67,13 +90,15 @@ std::string RenderUsage() {
            "              K is 0-9, num0-num9, esc, pause, numlock, f1, space, enter or a letter\n"
            "  --text      print every TextOut: x y #rrggbb text\n"
            "Exit status: 0 written, 1 the view was still busy or the picture could not be made or written,\n"
-           "2 bad input (an option, an event, or a dialog answer the dialog refused).\n";
+           "2 bad input (an option, an event, or a dialog answer the dialog refused or no dialog took).\n";
 }
 
 std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string>& args, std::string& error) {
     RenderOptions o;
+    std::set<std::string> given;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        if (TakesValue(a) && !given.insert(a).second) return error = a + " given more than once", std::nullopt;
         auto value = [&]() -> std::optional<std::string> {
             if (i + 1 >= args.size()) return std::nullopt;
             return args[++i];
@@ -86,31 +111,34 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string>& 
         } else if (a == "--out" && (v = value())) {
             o.out = *v;
         } else if (a == "--size" && (v = value())) {
-            if (!ParseSize(*v, o.scenario.canvas)) return error = "bad --size: " + *v, std::nullopt;
+            if (!ParseSize(*v, kSmallestCanvas, o.scenario.canvas))
+                return error = "bad --size (each side 101 to 8000): " + Excerpt(*v), std::nullopt;
         } else if (a == "--view" && (v = value())) {
             Size view;
-            if (!ParseSize(*v, view)) return error = "bad --view: " + *v, std::nullopt;
+            if (!ParseSize(*v, kSmallestView, view))
+                return error = "bad --view (each side 100 to 8000): " + Excerpt(*v), std::nullopt;
             o.scenario.view = view;
         } else if (a == "--time" && (v = value())) {
             if (!ParseInteger(*v, kEarliestTime, kLatestTime, o.scenario.time))
                 return error = "bad --time (" + std::to_string(kEarliestTime) + " to " + std::to_string(kLatestTime) +
-                               "): " + *v,
+                               "): " + Excerpt(*v),
                        std::nullopt;
         } else if (a == "--dialog" && (v = value())) {
             o.dialogs = Split(*v, ';');
         } else if (a == "--answers" && (v = value())) {
-            if (!ParseAnswers(*v, o.answers)) return error = "bad --answers: " + *v, std::nullopt;
+            if (!ParseAnswers(*v, o.answers)) return error = "bad --answers: " + Excerpt(*v), std::nullopt;
         } else if (a == "--events" && (v = value())) {
             o.events = *v;
         } else if (!a.starts_with("-") && o.demo.empty()) {
             o.demo = a;
         } else {
-            return error = "unexpected argument: " + a, std::nullopt;
+            return error = "unexpected argument: " + Excerpt(a), std::nullopt;
         }
     }
     if (o.help) return o;
     if (o.demo.empty() || !TemplateIdByName(o.demo)) return error = "name a demonstration", std::nullopt;
     if (o.out.empty()) return error = "--out FILE.png is required", std::nullopt;
+    if (o.text && o.out == "-") return error = "--text and --out - both write to standard output", std::nullopt;
     return o;
 }
 

@@ -18,7 +18,10 @@ constexpr std::int16_t kStartDelayMs = 160;
 
 }  // namespace
 
-std::int16_t LeftThreshold(float probLeft) { return static_cast<std::int16_t>(static_cast<long>(32767 * probLeft + 0.5)); }
+std::int16_t LeftThreshold(float probLeft) {
+    const float p = probLeft >= 1.0f ? 1.0f : probLeft >= 0.0f ? probLeft : 0.0f;  // NaN fails both tests
+    return static_cast<std::int16_t>(static_cast<long>(32767 * p + 0.5));
+}
 
 CQuinView::CQuinView() : CDemoView(DemoStartup(kBoardStartInstruction, kGrey)) {}
 

@@ -19,7 +19,8 @@ inline constexpr BoardGeometry kBinomialBoard{
 // The pause after each frame for a keypad digit d: 10 d^2 ms.
 constexpr std::int16_t BinomialDelayMs(int digit) { return static_cast<std::int16_t>(10 * digit * digit); }
 
-// rand() results below this go left: 32767 p, rounded.
+// rand() results below this go left: 32767 p, rounded. A p beyond 0 to 1 (the dialog refuses
+// one) counts as the nearer end and NaN as 0, so that the conversion to an integer stays defined.
 std::int16_t LeftThreshold(float probLeft);
 
 class CQuinView : public CDemoView {

@@ -1,11 +1,13 @@
 #include "demos/regression/RegrView.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
 #include "app/ViewConventions.h"
 #include "platform/Keys.h"
 #include "plot/AxisLabels.h"
+#include "plot/ClippedLine.h"
 
 namespace dulm {
 
@@ -13,6 +15,44 @@ namespace {
 
 // The points from left to right: a, b, c, d, e.
 constexpr std::array<size_t, kRegrPoints> kLeftToRight = {4, 2, 0, 1, 3};
+
+// How far from the origin a raw coordinate of the fitted line or of a residual may lie. A steep
+// line's ends lie millions of pixels off the canvas; this is farther than any canvas reaches, so
+// nothing cut there would have shown, and near enough that the rounding to pixels, the line's
+// arithmetic and a residual's length printed at its middle all stay in range.
+constexpr double kReach = 1 << 24;
+
+ScaledPoint WithinReach(ScaledPoint p) {
+    return {std::clamp(p.u, -kReach, kReach), std::clamp(p.v, -kReach, kReach)};
+}
+
+// Cuts the segment a-z to the part within reach in both coordinates (Liang and Barsky's clip).
+// Ends within reach stay exactly as they are. False when no part is within reach; the ends are
+// then only moved within reach.
+bool CutToReach(ScaledPoint& a, ScaledPoint& z) {
+    const auto within = [](ScaledPoint p) { return std::fabs(p.u) <= kReach && std::fabs(p.v) <= kReach; };
+    if (within(a) && within(z)) return true;
+    const double du = z.u - a.u;
+    const double dv = z.v - a.v;
+    double t0 = 0.0;
+    double t1 = 1.0;
+    const auto keep = [&](double p, double q) {  // the parameters t with p t <= q
+        if (p == 0.0) return q >= 0.0;
+        if (p < 0.0) t0 = std::max(t0, q / p);
+        else t1 = std::min(t1, q / p);
+        return t0 <= t1;
+    };
+    const bool reaches = keep(-du, a.u + kReach) && keep(du, kReach - a.u) && keep(-dv, a.v + kReach) &&
+                         keep(dv, kReach - a.v);
+    if (reaches) {
+        const ScaledPoint start = a;
+        a = {start.u + t0 * du, start.v + t0 * dv};
+        z = {start.u + t1 * du, start.v + t1 * dv};
+    }
+    a = WithinReach(a);  // also what rounding left a hair beyond
+    z = WithinReach(z);
+    return reaches;
+}
 
 }  // namespace
 
@@ -97,9 +137,9 @@ void CRegrView::OnDraw(Dc& dc) {
     }
 }
 
-Point CRegrView::Raw(double x, double y) const {
-    return {Rnd((x + 5.0) * m_xScale), m_frame->xRow - Rnd((y + 5.0) * m_yScale)};
-}
+ScaledPoint CRegrView::Scaled(double x, double y) const { return {(x + 5.0) * m_xScale, (y + 5.0) * m_yScale}; }
+
+Point CRegrView::RawOf(ScaledPoint s) const { return {Rnd(s.u), m_frame->xRow - Rnd(s.v)}; }
 
 void CRegrView::ToData(Point p, double& x, double& y) const {
     const ScatterFrame& f = *m_frame;
@@ -153,21 +193,23 @@ void CRegrView::PlotLetter(Dc& dc, double x, double y, char letter) {
 }
 
 // Cut at y = -4.9 and 4.9 when steeper than 1, otherwise at x = -4.9 and 4.9 (falling lines
-// included, whose ends may then lie beyond the frame).
+// included, whose ends may then lie beyond the frame, far beyond it on a tall canvas). Only
+// what falls on the canvas is walked; a residual's far end and its length stop within reach.
 void CRegrView::DrawFittedLine(Dc& dc) {
     const CRegrDoc& doc = Doc();
     const ScatterFrame& f = *m_frame;
     const double b = m_slope;
     auto lineY = [&](double x) { return (x - m_x0) * b + m_y0; };
-    Point a;
-    Point z;
+    ScaledPoint a;
+    ScaledPoint z;
     if (b > 1.0) {
-        a = Raw((-4.9 - m_y0) / b + m_x0, -4.9);
-        z = Raw((4.9 - m_y0) / b + m_x0, 4.9);
+        a = Scaled((-4.9 - m_y0) / b + m_x0, -4.9);
+        z = Scaled((4.9 - m_y0) / b + m_x0, 4.9);
     } else {
-        a = Raw(-4.9, lineY(-4.9));
-        z = Raw(4.9, lineY(4.9));
+        a = Scaled(-4.9, lineY(-4.9));
+        z = Scaled(4.9, lineY(4.9));
     }
+    const bool reaches = CutToReach(a, z);
     m_err = 0.0;
     for (size_t i = 0; i < kRegrPoints; ++i) {
         const double d = lineY(doc.m_x[i]) - doc.m_y[i];
@@ -176,15 +218,15 @@ void CRegrView::DrawFittedLine(Dc& dc) {
 
     {
         const SelectGuard<Pen> pen(dc, m_penLine);
-        m_lineFrom = f.Place(a.x, a.y);
-        m_lineTo = f.Place(z.x, z.y);
-        dc.MoveTo(m_lineFrom);
-        dc.LineTo(m_lineTo);
+        const Point rawFrom = RawOf(a), rawTo = RawOf(z);
+        m_lineFrom = f.Place(rawFrom.x, rawFrom.y);
+        m_lineTo = f.Place(rawTo.x, rawTo.y);
+        if (reaches) LineWithin(dc, m_lineFrom, m_lineTo, {0, 0, f.Wl + 1, f.Hl + 1});
         // Each point's residual, with its length beside the middle of the segment.
         for (size_t i = 0; i < kRegrPoints; ++i) {
             const double fitted = lineY(doc.m_x[i]);
             const Point point = Raw(doc.m_x[i], doc.m_y[i]);
-            const int yrLine = Raw(doc.m_x[i], fitted).y;
+            const int yrLine = RawOf(WithinReach(Scaled(doc.m_x[i], fitted))).y;
             dc.MoveTo(f.Place(point.x, point.y));
             dc.LineTo(f.Place(point.x, yrLine));
             char text[32];

@@ -12,6 +12,12 @@
 
 namespace dulm {
 
+// A data point scaled to raw pixels but not yet rounded: u = (x + 5) xScale, v = (y + 5) yScale.
+struct ScaledPoint {
+    double u = 0.0;
+    double v = 0.0;
+};
+
 class CRegrView : public CDemoView {
 public:
     void OnDraw(Dc& dc) override;
@@ -39,7 +45,9 @@ private:
     // The line of slope m_slope through (m_x0, m_y0), the residuals with their lengths, Syx and err.
     void DrawFittedLine(Dc& dc);
     void DrawPointList(Dc& dc);
-    Point Raw(double x, double y) const;
+    Point Raw(double x, double y) const { return RawOf(Scaled(x, y)); }
+    ScaledPoint Scaled(double x, double y) const;
+    Point RawOf(ScaledPoint s) const;
     // A clicked point back in data values.
     void ToData(Point p, double& x, double& y) const;
 
@@ -67,7 +75,7 @@ private:
     double m_x0 = 0.0;
     double m_y0 = 0.0;
     double m_err = 0.0;
-    Point m_lineFrom;  // the ends of the fitted line, placed
+    Point m_lineFrom;  // the ends of the fitted line, placed; cut where they lie beyond reach
     Point m_lineTo;
 };
 

@@ -3,6 +3,7 @@
 // speeds, Esc, repaints and closing.
 #include <array>
 #include <deque>
+#include <limits>
 #include <numeric>
 #include <string>
 
@@ -199,6 +200,16 @@ TEST_P(BinomialCounts, MatchTheBouncesOfTheSeedAndArePrintedOverTheOldOnesNeverA
 INSTANTIATE_TEST_SUITE_P(Probabilities, BinomialCounts,
                          ::testing::Values(CountsCase{"0.5", 7, 16384, -1}, CountsCase{"0.3", 1234, 9830, -1},
                                            CountsCase{"1", 0, 32767, 0}, CountsCase{"0", 99, 0, 8}));
+
+// 32767 p rounded; beyond 0 to 1 (which the dialog refuses) the nearer end, and NaN 0.
+TEST(Binomial, LeftThresholdScalesTheProbabilityToTheGeneratorsRange) {
+    EXPECT_EQ(LeftThreshold(0.0f), 0);
+    EXPECT_EQ(LeftThreshold(0.5f), 16384);
+    EXPECT_EQ(LeftThreshold(1.0f), 32767);
+    EXPECT_EQ(LeftThreshold(std::numeric_limits<float>::infinity()), 32767);
+    EXPECT_EQ(LeftThreshold(-1e30f), 0);
+    EXPECT_EQ(LeftThreshold(std::numeric_limits<float>::quiet_NaN()), 0);
+}
 
 TEST(Binomial, FinishedRepaintShowsTheBoardAndTheNonZeroCountsWithoutBalls) {
     Scenario s(res::IDR_BINOMIAL, Seeded(7));

@@ -89,13 +89,25 @@ TEST_F(DialogTest, AnEntryTooLargeForItsMemberGetsTheRangePrompt) {
     EXPECT_EQ(dialog.m_nSampleSize, 10);
 }
 
+// A number no float holds has no float to become: out of range like an integer too large for
+// its member, and the member keeps its value.
+TEST_F(DialogTest, ANumberNoFloatHoldsGetsTheRangePromptAndLeavesTheMember) {
+    for (const char* text : {"1e300", "-1e300", "3.5e38", "inf", "-inf", "nan"}) {
+        EXPECT_EQ(Refusal(1007, text), "Please enter a number between 1 and 20.") << text;
+        EXPECT_EQ(dialog.m_fSize, 1.0f) << text;
+    }
+    EXPECT_EQ(Refusal(1007, "3.4e38"), "Please enter a number between 1 and 20.");  // a float, too large
+}
+
 struct UncheckedDialog : CDialog {
     UncheckedDialog() : CDialog(SamplingTemplate()) {}
     int m_nFirst = 1;
     int m_nSecond = 2;
+    float m_fThird = 3.0f;
     void DoDataExchange(CDataExchange& dx) override {
         DDX_Text(dx, 1001, m_nFirst);
         DDX_Text(dx, 1002, m_nSecond);
+        DDX_Text(dx, 1007, m_fThird);
     }
 };
 
@@ -117,6 +129,14 @@ TEST(DialogOverflowTest, WithoutARangeCheckTheEntryIsNoInteger) {
     EXPECT_EQ(failure->prompt, "Please enter an integer.");
     EXPECT_EQ(failure->controlId, 1002);
     EXPECT_EQ(dialog.m_nFirst, 5);
+
+    state[1002].text = "6";
+    state[1007].text = "1e300";
+    failure = dialog.SaveState(state);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->prompt, "Please enter a number.");
+    EXPECT_EQ(failure->controlId, 1007);
+    EXPECT_EQ(dialog.m_fThird, 3.0f);
 }
 
 TEST_F(DialogTest, ARefusalNamesTheControlAndKeepsLaterMembersUntouched) {

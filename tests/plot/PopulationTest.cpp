@@ -43,16 +43,33 @@ TEST(PopulationSampler, EndValuesOfTheGenerator) {
     EXPECT_EQ(sampler.SampleTriangular(), 5.0);
 }
 
+// Each shape has its own mean and mean square (Uniform 0 and 100/12, V-shaped 0 and 12.5,
+// Triangular 5/3 and 50/9 + 25/9, Normal 0 and 1): 20000 observations of the chosen shape land
+// near its pair and far from every other shape's.
 TEST(PopulationSampler, SampleFollowsTheChosenShape) {
+    struct Moments {
+        PopulationShape shape;
+        double mean, meanSquare;
+    };
+    const Moments shapes[] = {{PopulationShape::Uniform, 0.0, 100.0 / 12.0},
+                              {PopulationShape::VShaped, 0.0, 12.5},
+                              {PopulationShape::Triangular, 5.0 / 3.0, 75.0 / 9.0},
+                              {PopulationShape::Normal, 0.0, 1.0}};
     PopulationSampler sampler;
-    const unsigned low = SeedGiving(0);
-    sampler.Start(PopulationShape::VShaped);
-    srand(low);
-    EXPECT_EQ(sampler.Sample(), -5.0);
-    sampler.Start(PopulationShape::Triangular);
-    srand(low);
-    EXPECT_EQ(sampler.Sample(), -5.0);
-    EXPECT_EQ(sampler.Shape(), PopulationShape::Triangular);
+    for (const Moments& m : shapes) {
+        sampler.Start(m.shape);
+        EXPECT_EQ(sampler.Shape(), m.shape);
+        srand(255u * 17u);
+        double sum = 0.0, sumSq = 0.0;
+        constexpr int kN = 20000;
+        for (int i = 0; i < kN; ++i) {
+            const double x = sampler.Sample();
+            sum += x;
+            sumSq += x * x;
+        }
+        EXPECT_NEAR(sum / kN, m.mean, 0.15) << PopulationName(m.shape);
+        EXPECT_NEAR(sumSq / kN, m.meanSquare, 0.4) << PopulationName(m.shape);
+    }
 }
 
 // The polar method, worked by hand from the generator's sequence.

@@ -336,6 +336,16 @@ TEST(MainWindow, OpeningAFilePicksTheDemonstrationByExtension) {
     EXPECT_FALSE(window.findChildren<QMessageBox*>().isEmpty());
 }
 
+// The title, the caption and the Window menu are one line whatever the file is called.
+TEST(MainWindow, ANewlineInAFileNameShowsAsASpace) {
+    StartedProgram program(ViewTestTemplates);
+    MainWindow& window = program.Window();
+    ChildWindow* child = window.OpenFile("/somewhere/Two\nLines\r\tx.cnt");
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(child->Title(), "Two Lines  x.cnt");
+    EXPECT_EQ(window.windowTitle(), "Dulm Windows Application - Two Lines  x.cnt");
+}
+
 TEST(MainWindow, SaveWritesAnEmptyFile) {
     StartedProgram program(ViewTestTemplates);
     program.Open(res::IDR_CENTRAL);

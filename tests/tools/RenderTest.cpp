@@ -79,12 +79,13 @@ TEST(EventScriptTest, RefusesMalformedEvents) {
 struct Outcome {
     int status;
     std::string err;
+    std::string out = {};
 };
 
 Outcome Command(std::vector<std::string> args) {
     std::ostringstream out, err;
     const int status = RenderCommand(args, out, err);
-    return {status, err.str()};
+    return {status, err.str(), out.str()};
 }
 
 struct BadInput {
@@ -134,15 +135,87 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{{"regression", "--time", "2147483648"}, "bad --time"},
         BadInput{{"regression", "--time", " 5"}, "bad --time"},
         BadInput{{"regression", "--size", "99999999999999999999x100"}, "bad --size"},
-        BadInput{{"regression", "--view", "+500x500"}, "bad --view"}));
+        // The background fill starts at (100, 100): a side of 100 would leave the picture unpainted.
+        BadInput{{"central", "--size", "100x700"}, "bad --size (each side 101 to 8000): 100x700"},
+        BadInput{{"anova", "--size", "1000x100"}, "bad --size"},
+        BadInput{{"regression", "--view", "+500x500"}, "bad --view"},
+        // Numbers no float holds, times and coordinates no integer in range gives.
+        BadInput{{"power", "--dialog", "1002=1e300"},
+                 "dialog 127 refused 1002=1e300: Please enter a number between 1 and 20."},
+        BadInput{{"binomial", "--dialog", "1002=nan"}, "refused 1002=nan: Please enter a number between 0 and 1."},
+        BadInput{{"regression", "--events", "paint@1e300"}, "bad time"},
+        BadInput{{"regression", "--events", "paint@nan"}, "bad time"},
+        BadInput{{"regression", "--events", "click:1e300,5@1"}, "bad event"},
+        BadInput{{"regression", "--events", "click:5,-1e300@1"}, "bad event"},
+        BadInput{{"regression", "--events", "click:-inf,5@1"}, "bad event"},
+        BadInput{{"regression", "--time", "1e300"}, "bad --time"},
+        // Every answer is taken, every option given once, every list item one of its kind.
+        BadInput{{"regression", "--dialog", "1003=9"}, "no dialog took --dialog answer 1 of 1: 1003=9"},
+        BadInput{{"anova", "--dialog", "1001=5"}, "no dialog took --dialog answer 1 of 1: 1001=5"},
+        BadInput{{"central", "--dialog", "1002=1000;1002=2000", "--events", "key:0@1"},
+                 "no dialog took --dialog answer 2 of 2: 1002=2000"},
+        BadInput{{"central", "--dialog", "1002=1000;", "--events", "key:0@1"}, "answer 2 of 2: (empty)"},
+        BadInput{{"central", "--events", "key:0@1", "--events", "key:1@2"}, "--events given more than once"},
+        BadInput{{"central", "--dialog", "cancel", "--dialog", "cancel"}, "--dialog given more than once"},
+        BadInput{{"central", "--answers", ""}, "bad --answers: \n"},
+        BadInput{{"central", "--answers", "yes,"}, "bad --answers: yes,\n"},
+        BadInput{{"central", "--dialog", "1002=1000,"}, "bad --dialog answer: 1002=1000,\n"},
+        BadInput{{"central", "--dialog", "1002=1000,1002=2000"}, "bad --dialog answer: 1002=1000,1002=2000\n"}));
+
+TEST(RenderTest, TheSecondAnswerGoesToTheSecondDialogAndAnEmptyOneAcceptsIt) {
+    const std::string out = testing::TempDir() + "/pairs.png";
+    // Correlation asks for the pairs at each right click.
+    EXPECT_EQ(Command({"correlation", "--out", out, "--dialog", "1001=3;", "--events", "rclick:5,5@1;rclick:5,5@9"})
+                  .status,
+              0);
+}
+
+TEST(RenderTest, WritesThePictureToStandardOutputForDash) {
+    const QString here = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(testing::TempDir())));
+    QFile::remove("-");
+    const Outcome o = Command({"regression", "--out", "-", "--size", "640x480"});
+    EXPECT_FALSE(QFile::exists("-"));
+    QDir::setCurrent(here);
+    EXPECT_EQ(o.status, 0) << o.err;
+    // The PNG signature, then the header chunk: width 640 (0x280) and height 480 (0x1E0), big-endian.
+    ASSERT_GT(o.out.size(), 24u);
+    EXPECT_EQ(o.out.substr(0, 8), "\x89PNG\r\n\x1a\n");
+    EXPECT_EQ(o.out.substr(12, 12), std::string("IHDR\0\0\x02\x80\0\0\x01\xe0", 12));
+
+    const Outcome both = Command({"regression", "--text", "--out", "-"});
+    EXPECT_EQ(both.status, 2);
+    EXPECT_NE(both.err.find("--text and --out - both write to standard output"), std::string::npos);
+}
+
+// A message quotes at most 80 bytes of an argument, never half a character.
+TEST(RenderTest, MessagesQuoteOnlyTheStartOfAHugeArgument) {
+    const std::string nines(100000, '9');
+    const Outcome o = Command({"regression", "--out", "x.png", "--size", nines + "x5"});
+    EXPECT_EQ(o.status, 2);
+    EXPECT_NE(o.err.find("bad --size (each side 101 to 8000): " + nines.substr(0, 80) + "...\n"), std::string::npos);
+    EXPECT_LT(o.err.size(), 4000u);
+    EXPECT_EQ(Excerpt(std::string(79, 'a') + "\xc3\xa9" + "bc"), std::string(79, 'a') + "...");
+    EXPECT_EQ(Excerpt(std::string(80, 'a')), std::string(80, 'a'));
+}
 
 TEST(RenderTest, TakesTheEdgesOfEveryRange) {
     const std::string out = testing::TempDir() + "/edges.png";
-    EXPECT_EQ(Command({"regression", "--out", out, "--size", "100x8000", "--time", "-2147483648", "--events",
+    EXPECT_EQ(Command({"regression", "--out", out, "--size", "101x8000", "--view", "100x8000", "--time",
+                       "-2147483648", "--events",
                        "click:-32768,32767@0;paint@3600000"})
                   .status,
               0);
     EXPECT_EQ(Parse({"regression", "--out", out, "--time", "2147483647"})->scenario.time, 2147483647);
+}
+
+// Every view fills its background from (100, 100), which the smallest canvas the tool takes holds.
+TEST(RenderTest, TheSmallestCanvasGetsItsBackgroundEverywhere) {
+    for (const std::string& name : DemoNames()) {
+        Scenario s(*TemplateIdByName(name), ScenarioOptions{{101, 101}, {}, 0});
+        s.RunUntil(1000);
+        for (const Point p : {Point{0, 0}, Point{100, 100}}) EXPECT_NE(s.Pixel(p.x, p.y), kWhite) << name;
+    }
 }
 
 TEST(RenderTest, RunsOnToInputScriptedAfterTheHour) {
