@@ -218,6 +218,18 @@ Activity MessageQueue::WaitUntilResting() {
     return m_activity;
 }
 
+void MessageQueue::ContinueInRealTime() {
+    {
+        std::lock_guard lock(m_mutex);
+        if (!m_virtual) return;
+        m_virtual->Release();
+        m_virtual = nullptr;
+        m_horizonUs = INT64_MAX;
+        UpdateQuietUntil();
+    }
+    m_cv.notify_all();
+}
+
 Activity MessageQueue::CurrentActivity() const {
     std::lock_guard lock(m_mutex);
     return m_activity;

@@ -4,10 +4,10 @@
 
 #include "demos/Registry.h"
 #include "harness/EventScript.h"
+#include "harness/RenderOptions.h"
 #include "harness/Scenario.h"
 #include "platform/ViewHost.h"
 #include "res/Menus.h"
-#include "tools/RenderOptions.h"
 #include "web/Json.h"
 #include "web/Notify.h"
 #include "web/WebUi.h"
@@ -15,7 +15,8 @@
 namespace dulm::web {
 
 // A window of the page: a live view on the real clock, or one opened from a link, which runs on
-// the virtual clock as the render tool does and so shows the render tool's picture.
+// the virtual clock as the render tool does, and so shows the render tool's picture, and then
+// lives on in real time with the page's user answering it.
 struct Shell::Window {
     int id = 0;
     std::unique_ptr<WebUi> ui;  // outlives the host, which calls it
@@ -85,19 +86,10 @@ void Shell::Handle(Command& command) {
     // Only this thread ends a window's view, so its host outlives this command without a lock.
     ViewHost* host = w ? w->Host() : nullptr;
     if (!host) return;
-    if (command.kind == Command::Kind::Resize) {
-        if (!w->scenario) host->Resize(command.size);
-        return;
-    }
-    if (w->scenario) {
-        // A window from a link lives on its virtual clock: the input comes now, and the view runs
-        // on until it rests again.
-        w->scenario->Host().Queue().PostAt(w->scenario->NowMs() * 1000, command.message);
-        w->scenario->RunUntil(w->scenario->NowMs() + kVirtualHourMs);
-        Notify(Note::Rested, w->id);
-        return;
-    }
-    host->Post(command.message);
+    if (command.kind == Command::Kind::Resize)
+        host->Resize(command.size);
+    else
+        host->Post(command.message);
 }
 
 void Shell::Open(const Command& command) {
@@ -124,34 +116,27 @@ void Shell::Open(const Command& command) {
     w->host->Start();
 }
 
-// The render tool's options, carried by a link: the same picture as dulm-render's.
+// The render tool's options, carried by a link: the render tool's picture, reached on the virtual
+// clock; resting there, the window is the page user's from then on. Bad options open no view:
+// the window says what the render tool would have said.
 void Shell::OpenLink(const Command& command) {
     auto w = std::make_shared<Window>();
     w->id = command.window;
+    w->ui = std::make_unique<WebUi>(w->id);
     std::string error;
-    const std::optional<RenderOptions> options = ParseRenderOptions(command.args, error);
-    if (options) {
-        auto scenario = std::make_unique<Scenario>(*TemplateIdByName(options->demo), options->scenario);
-        scenario->User().CancelAtRefusal();
-        for (const std::string& d : options->dialogs) {
-            DialogAnswer answer;
-            if (!ParseDialogAnswer(d, answer)) error = "bad --dialog answer: " + d;
-            scenario->User().QueueDialog(answer);
-        }
-        scenario->User().QueueAnswers(options->answers);
-        if (error.empty() && !PostEventScript(options->events, *scenario, error)) scenario.reset();
-        if (scenario && error.empty()) {
-            const int id = w->id;
-            scenario->RunToQuiescence(scenario->LastInputMs() + kVirtualHourMs);
-            if (const auto refusals = scenario->User().Refusals(); !refusals.empty())
-                error = "dialog " + std::to_string(refusals.front().dialog) + " refused " +
-                        std::to_string(refusals.front().controlId) + "=" + refusals.front().value + ": " +
-                        refusals.front().reason;
-            w->scenario = std::move(scenario);
-            Notify(Note::CanvasChanged, id);
+    if (const std::optional<RenderOptions> options = ParseRenderOptions(command.args, error)) {
+        const int id = w->id;
+        ScriptedRun run = RunScripted(*options, {[id] { Notify(Note::CanvasChanged, id); },
+                                                 [id] { Notify(Note::StateChanged, id); }});
+        if (run.status == 0) {
+            run.scenario->GoLive(*w->ui);
+            w->scenario = std::move(run.scenario);
+        } else {
+            if (run.scenario) run.scenario->Close();
+            error = run.message;
         }
     }
-    if (!error.empty()) w->error = error;
+    w->error = error;
     {
         std::lock_guard lock(m_windowsMutex);
         m_windows[w->id] = w;
