@@ -26,7 +26,7 @@ export class HelpWindow {
   // "index" (also "contents", which is the index), "using" or a topic's hex id.
   showPage(id) {
     const key = id === 'contents' ? 'index' : id;
-    if (!this.load(key)) return;
+    this.load(key);
     if (this.current !== null && this.current !== key) this.history.push(this.current);
     this.current = key;
     this.updateBack();
@@ -36,22 +36,30 @@ export class HelpWindow {
   back() {
     const previous = this.history.pop();
     if (previous === undefined) return;
-    if (this.load(previous)) this.current = previous;
+    this.load(previous);
+    this.current = previous;
     this.updateBack();
     this.page.focus({ preventScroll: true });
   }
 
-  // Puts a page into the window; false when the help has no such page.
+  // Puts a page into the window; a topic the help file does not have gets a page that says so.
   load(id) {
     const engine = this.engine;
     const page = engine.json(engine.withString(id, (p) => engine.module._dulm_help_page(p)));
-    if (!page) return false;
     this.build();
-    this.page.innerHTML = page.html;
+    if (page) {
+      this.page.innerHTML = page.html;
+    } else {
+      const title = document.createElement('h2');
+      title.textContent = 'No help';
+      const text = document.createElement('p');
+      text.textContent = `There is no help page for topic ${id}.`;
+      this.page.replaceChildren(title, text);
+    }
     let title = this.page.querySelector('h1, h2');
     if (!title) {
       title = document.createElement('h2');
-      title.textContent = page.title;
+      title.textContent = page?.title ?? id;
       this.page.prepend(title);
     }
     title.classList.add('dulm-help-title');
@@ -65,7 +73,6 @@ export class HelpWindow {
         this.showPage(link.getAttribute('href').slice('topic:'.length));
       });
     }
-    return true;
   }
 
   updateBack() {
