@@ -73,6 +73,20 @@ export function makeMovable(box, caption) {
   });
 }
 
+// Brings a floating window back onto the page where a smaller page has left it partly outside; a
+// window that may be sized is made smaller first where the page is smaller than it.
+export function keepOnScreen(box, { shrink = false } = {}) {
+  if (!box.isConnected || box.hidden) return;
+  if (shrink) {
+    if (box.offsetWidth > window.innerWidth) box.style.width = `${window.innerWidth}px`;
+    if (box.offsetHeight > window.innerHeight) box.style.height = `${window.innerHeight}px`;
+  }
+  const left = Math.max(0, Math.min(box.offsetLeft, window.innerWidth - box.offsetWidth));
+  const top = Math.max(0, Math.min(box.offsetTop, window.innerHeight - box.offsetHeight));
+  box.style.left = `${left}px`;
+  box.style.top = `${top}px`;
+}
+
 // A caption bar: the title and, where the window may be closed from it, a close box.
 export function makeCaption(title, id, onClose) {
   const caption = document.createElement('div');
@@ -186,8 +200,13 @@ function onModalPointer(event) {
   event.stopPropagation();
 }
 
+function onModalResize() {
+  for (const modal of stack) keepOnScreen(modal.box);
+}
+
 function push(modal) {
   if (!stack.length) {
+    window.addEventListener('resize', onModalResize);
     window.addEventListener('keydown', onModalKey, true);
     window.addEventListener('keyup', onModalKey, true);
     window.addEventListener('pointerdown', onModalPointer, true);
@@ -203,6 +222,7 @@ function pull(modal) {
   stack.splice(index, 1);
   refreshBlocking();
   if (!stack.length) {
+    window.removeEventListener('resize', onModalResize);
     window.removeEventListener('keydown', onModalKey, true);
     window.removeEventListener('keyup', onModalKey, true);
     window.removeEventListener('pointerdown', onModalPointer, true);

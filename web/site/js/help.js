@@ -2,7 +2,7 @@
 // with the Index, a Back button and links between pages. It is a window of its own that no dialog
 // blocks: help asked for from a dialog is read and clicked while the dialog stays open. Every
 // request brings it to the front with the focus; it stays where the user moved it.
-import { bringToFront, makeCaption, makeMovable, swallowKeyUp } from './dialogs.js';
+import { bringToFront, keepOnScreen, makeCaption, makeMovable, swallowKeyUp } from './dialogs.js';
 
 const WIDTH = 560;
 const HEIGHT = 640;
@@ -113,6 +113,7 @@ export class HelpWindow {
     box.addEventListener('keydown', (e) => this.onKey(e));
     box.addEventListener('keyup', (e) => e.stopPropagation());
     makeMovable(box, caption);
+    window.addEventListener('resize', () => keepOnScreen(box, { shrink: true }));
     this.layer.append(box);
     this.element = box;
     this.page = page;
