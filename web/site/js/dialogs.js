@@ -433,7 +433,7 @@ export class TemplateDialog extends Modal {
         element = document.createElement('div');
         element.className = 'dulm-icon';
         const img = document.createElement('img');
-        img.src = 'icons/dialogs/dulm.png';
+        img.src = 'icons/dialogs/dulm.svg';
         img.alt = '';
         img.width = ICON_PIXELS;
         img.height = ICON_PIXELS;
