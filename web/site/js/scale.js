@@ -39,6 +39,13 @@ function axisWeights(from, to) {
   return { first, count, weights: Float32Array.from(weights) };
 }
 
+// The rows resampled across, kept from one picture to the next.
+let kept = new Float32Array(0);
+function buffer(length) {
+  if (kept.length < length) kept = new Float32Array(length);
+  return kept;
+}
+
 const cache = new Map();
 function cachedWeights(from, to) {
   const key = `${from}:${to}`;
@@ -62,44 +69,77 @@ export function resample(image, width, height, out = new ImageData(width, height
   const wy = cachedWeights(sh, height);
 
   // Across: every source row to `width` pixels (three channels; the pictures are opaque).
-  const across = new Float32Array(width * sh * 3);
+  const across = buffer(width * sh * 3);
+  const { first, count, weights } = wx;
+  let o = 0;
   for (let y = 0; y < sh; ++y) {
     const row = y * sw * 4;
-    let o = y * width * 3;
     let k = 0;
     for (let x = 0; x < width; ++x, o += 3) {
-      let r = 0, g = 0, b = 0;
-      let p = row + wx.first[x] * 4;
-      for (let n = wx.count[x]; n > 0; --n, ++k, p += 4) {
-        const w = wx.weights[k];
-        r += src[p] * w;
-        g += src[p + 1] * w;
-        b += src[p + 2] * w;
+      const n = count[x];
+      let p = row + first[x] * 4;
+      if (n === 1) {
+        across[o] = src[p];
+        across[o + 1] = src[p + 1];
+        across[o + 2] = src[p + 2];
+        ++k;
+      } else if (n === 2) {
+        const w0 = weights[k];
+        const w1 = weights[k + 1];
+        across[o] = src[p] * w0 + src[p + 4] * w1;
+        across[o + 1] = src[p + 1] * w0 + src[p + 5] * w1;
+        across[o + 2] = src[p + 2] * w0 + src[p + 6] * w1;
+        k += 2;
+      } else {
+        let r = 0, g = 0, b = 0;
+        for (let t = 0; t < n; ++t, ++k, p += 4) {
+          const w = weights[k];
+          r += src[p] * w;
+          g += src[p + 1] * w;
+          b += src[p + 2] * w;
+        }
+        across[o] = r;
+        across[o + 1] = g;
+        across[o + 2] = b;
       }
-      across[o] = r;
-      across[o + 1] = g;
-      across[o + 2] = b;
     }
   }
 
-  // Down: the rows of `across` to `height` rows.
+  // Down: the rows of `across` to `height` rows, written as whole pixels (the weights sum to one,
+  // so no value leaves 0..255; the pixels are little-endian RGBA, as on every browser's machine).
   const line = width * 3;
-  const sum = new Float32Array(line);
+  const pixels = new Uint32Array(dst.buffer, dst.byteOffset, width * height);
   let k = 0;
+  o = 0;
   for (let y = 0; y < height; ++y) {
-    sum.fill(0);
-    let from = wy.first[y] * line;
-    for (let n = wy.count[y]; n > 0; --n, ++k, from += line) {
-      const w = wy.weights[k];
-      for (let i = 0; i < line; ++i) sum[i] += across[from + i] * w;
+    const n = wy.count[y];
+    const from = wy.first[y] * line;
+    if (n === 1) {
+      for (let i = from, end = from + line; i < end; i += 3, ++o)
+        pixels[o] = 0xff000000 | ((across[i + 2] + 0.5) << 16) | ((across[i + 1] + 0.5) << 8) | (across[i] + 0.5);
+    } else if (n === 2) {
+      const w0 = wy.weights[k];
+      const w1 = wy.weights[k + 1];
+      for (let i = from, end = from + line; i < end; i += 3, ++o) {
+        const j = i + line;
+        const r = across[i] * w0 + across[j] * w1 + 0.5;
+        const g = across[i + 1] * w0 + across[j + 1] * w1 + 0.5;
+        const b = across[i + 2] * w0 + across[j + 2] * w1 + 0.5;
+        pixels[o] = 0xff000000 | (b << 16) | (g << 8) | r;
+      }
+    } else {
+      for (let i = from, end = from + line; i < end; i += 3, ++o) {
+        let r = 0.5, g = 0.5, b = 0.5;
+        for (let t = 0, j = i; t < n; ++t, j += line) {
+          const w = wy.weights[k + t];
+          r += across[j] * w;
+          g += across[j + 1] * w;
+          b += across[j + 2] * w;
+        }
+        pixels[o] = 0xff000000 | (b << 16) | (g << 8) | r;
+      }
     }
-    let o = y * width * 4;
-    for (let i = 0; i < line; i += 3, o += 4) {
-      dst[o] = sum[i];  // the clamped array rounds to the nearest
-      dst[o + 1] = sum[i + 1];
-      dst[o + 2] = sum[i + 2];
-      dst[o + 3] = 255;
-    }
+    k += n;
   }
   return out;
 }
