@@ -661,6 +661,7 @@ export class Shell {
   startHelpMode() {
     if (this.helpMode) return;
     this.helpMode = true;
+    this.promptText = null;  // the mode's prompt replaces the one of the tool that started it
     this.root.classList.add('dulm-help-mode');
     this.helpTool.setAttribute('aria-pressed', 'true');
     this.refreshStatus();
