@@ -31,6 +31,18 @@ export function mnemonicOf(text) {
   return null;
 }
 
+// The entries that a typed letter chooses: those whose mnemonic it is, else (as a desktop menu
+// does for items without one) those whose text begins with it.
+function matching(entries, letter) {
+  const byMnemonic = entries.map((e, i) => (e.mnemonic === letter ? i : -1)).filter((i) => i >= 0);
+  if (byMnemonic.length) return byMnemonic;
+  return entries.map((e, i) => (e.first === letter ? i : -1)).filter((i) => i >= 0);
+}
+
+function firstLetter(text) {
+  return plainLabel(text).trim().charAt(0).toLowerCase() || null;
+}
+
 // The label as a screen reader says it: no ampersands.
 function plainLabel(text) {
   return text.split('\t')[0].replace(/&(.)/g, '$1');
@@ -106,7 +118,7 @@ export class MenuBar {
     title.addEventListener('pointerenter', () => {
       if (this.open && this.current !== index) this.show(index, { open: true, keyboard: this.keyboard });
     });
-    return { root, title, list, popup, mnemonic: mnemonicOf(popup.text), items: [] };
+    return { root, title, list, popup, mnemonic: mnemonicOf(popup.text), first: firstLetter(popup.text), items: [] };
   }
 
   // Highlights title `index`, opening its popup or not.
@@ -160,7 +172,7 @@ export class MenuBar {
       accel.textContent = accelerator;
       entry.append(text, accel);
       entry.setAttribute('aria-label', plainLabel(item.text));
-      const record = { item, element: entry, mnemonic: mnemonicOf(item.text) };
+      const record = { item, element: entry, mnemonic: mnemonicOf(item.text), first: firstLetter(item.text) };
       this.applyState(record);
       const index = menu.items.length;
       entry.addEventListener('pointerdown', (e) => e.preventDefault());
@@ -266,8 +278,8 @@ export class MenuBar {
 
   // Alt+letter: the popup whose title has that mnemonic. False when no title has it.
   openByMnemonic(letter) {
-    const index = this.menus.findIndex((m) => m.mnemonic === letter);
-    if (index < 0) return false;
+    const [index] = matching(this.menus, letter);
+    if (index === undefined) return false;
     this.show(index, { open: true, keyboard: true, first: true });
     return true;
   }
@@ -324,7 +336,7 @@ export class MenuBar {
     }
     // An item's mnemonic chooses it; when several items share the letter it moves between them.
     const items = this.menus[this.current].items;
-    const matches = items.map((r, i) => (r.mnemonic === letter ? i : -1)).filter((i) => i >= 0);
+    const matches = matching(items, letter);
     if (matches.length === 1) this.choose(items[matches[0]]);
     else if (matches.length > 1) this.setHot(matches.find((i) => i > this.hot) ?? matches[0], true);
   }
