@@ -97,8 +97,8 @@ export class Shell {
       const right = parseFloat(style.borderRightWidth);
       const top = parseFloat(style.borderTopWidth);
       const bottom = parseFloat(style.borderBottomWidth);
-      const caption_ = caption.getBoundingClientRect().height;
-      this.chrome = { left, top: top + caption_, width: left + right, height: top + caption_ + bottom };
+      const height = caption.getBoundingClientRect().height;
+      this.chrome = { left, top: top + height, width: left + right, height: top + height + bottom };
       probe.remove();
     }
     return this.chrome;
@@ -717,6 +717,7 @@ export class Shell {
     });
     new ResizeObserver(() => this.onAreaResized()).observe(this.area);
     window.addEventListener('resize', () => this.onAreaResized());
+    this.watchPixelRatio();
     // When the last dialog goes, the keys' focus returns to the active window.
     // A dialog that appears closes the menus; when the last one goes, the keys' focus returns to
     // the active window.
@@ -725,6 +726,15 @@ export class Shell {
       else if (document.activeElement === document.body || !document.activeElement) this.focusActive();
     }).observe(this.layer, { childList: true });
     this.watchHelpWindow();
+  }
+
+  // The page zoomed (or moved to a screen of another density) need not change its size.
+  watchPixelRatio() {
+    const query = matchMedia(`(resolution: ${window.devicePixelRatio || 1}dppx)`);
+    query.addEventListener('change', () => {
+      this.onAreaResized();
+      this.watchPixelRatio();
+    }, { once: true });
   }
 
   // A run that F1 stopped starts again when its window is painted again: as on the desktop, where
