@@ -610,7 +610,7 @@ export class Shell {
       // A press leaves the focus where it was, as a desktop toolbar does.
       button.addEventListener('pointerdown', (e) => e.preventDefault());
       button.addEventListener('click', () => this.command(id));
-      button.addEventListener('pointerenter', () => this.showPrompt(id));
+      button.addEventListener('pointerenter', () => { if (!this.modalOpen()) this.showPrompt(id); });
       button.addEventListener('pointerleave', () => this.showPrompt(null));
       button.addEventListener('focus', () => this.showPrompt(id));
       button.addEventListener('blur', () => this.showPrompt(null));
@@ -711,6 +711,9 @@ export class Shell {
       e.preventDefault();
       e.stopPropagation();
     }, true);
+    document.addEventListener('dblclick', (e) => {
+      if (this.modalOpen() && !this.layer.contains(e.target) && !this.helpLayer.contains(e.target)) e.stopPropagation();
+    }, true);
     // The program's own windows have no browser context menu (the right button is the views').
     this.root.addEventListener('contextmenu', (e) => {
       if (!this.helpLayer.contains(e.target)) e.preventDefault();
@@ -753,7 +756,15 @@ export class Shell {
     this.noteLocks(event);
     this.altAlone = false;
     this.swallowClick = false;
-    if (this.modalOpen()) return;
+    if (this.modalOpen()) {
+      // A dialog keeps the page to itself, but for the windows' close boxes: a window closes at
+      // any moment, its own dialog open or not.
+      if (!this.layer.contains(event.target) && !this.helpLayer.contains(event.target) &&
+          !event.target.closest('.dulm-close')) {
+        this.swallow(event);
+      }
+      return;
+    }
     // A press outside the open menus closes them, and does nothing else.
     if (this.menubar.active && !event.target.closest('.dulm-menu')) {
       this.menubar.exit();
