@@ -10,7 +10,8 @@ import { resample } from './scale.js';
 const EDGES = ['n', 's', 'e', 'w', 'ne', 'nw', 'se', 'sw'];
 
 export class ChildWindow {
-  constructor(shell, engine, id, { title, templateId, icon, clientWidth, clientHeight, link = false }) {
+  constructor(shell, engine, id, { title, templateId, icon, clientWidth, clientHeight, canvasWidth, canvasHeight,
+                                   link = false }) {
     this.shell = shell;
     this.engine = engine;
     this.id = id;
@@ -55,8 +56,9 @@ export class ChildWindow {
     canvas.tabIndex = 0;
     canvas.setAttribute('role', 'img');
     canvas.setAttribute('aria-labelledby', titleText.id);
-    canvas.width = 0;
-    canvas.height = 0;
+    // The canvas's size from the start; its pixels come with the engine's first picture.
+    canvas.width = canvasWidth ?? clientWidth;
+    canvas.height = canvasHeight ?? clientHeight;
     const scaled = document.createElement('canvas');
     scaled.className = 'dulm-scaled';
     scaled.hidden = true;

@@ -131,9 +131,15 @@ export class Shell {
     return { width: Math.floor(area.width * this.ratio()), height: Math.floor(area.height * this.ratio()) };
   }
 
-  // The reference canvas: the client area a demonstration window gets when it covers the window
-  // area as the page opens, in device pixels. The first window opens so, and shows it 1:1.
-  referenceCanvas() { return this.coveringClient(); }
+  // The reference canvas W x H: the client area a demonstration window gets when it covers the
+  // window area as the page opens, in device pixels. The first window opens so, and shows it 1:1.
+  // It is never measured again: the pictures keep the proportions of the page as it opened.
+  referenceCanvas() { return this.canvas ?? this.coveringClient(); }
+
+  recordReferenceCanvas() {
+    this.canvas = this.coveringClient();
+    this.engine.init(this.canvas.width, this.canvas.height);
+  }
 
   // No window is made smaller than a fifth of the window area as it was when the latest window
   // opened (its frame, in CSS pixels).
@@ -170,6 +176,7 @@ export class Shell {
     const child = new ChildWindow(this, this.engine, id, {
       title: `${demo.docName}${number}`, templateId, icon: demo.icon,
       clientWidth: client.width, clientHeight: client.height,
+      canvasWidth: this.referenceCanvas().width, canvasHeight: this.referenceCanvas().height,
     });
     this.addWindow(child);
     return child;
@@ -370,7 +377,7 @@ export class Shell {
 
   // The pictures' shape: width over height of the reference canvas.
   canvasShape() {
-    const canvas = this.canvas ?? this.referenceCanvas();
+    const canvas = this.referenceCanvas();
     return canvas.width / canvas.height;
   }
 
@@ -721,6 +728,11 @@ export class Shell {
     new ResizeObserver(() => this.onAreaResized()).observe(this.area);
     window.addEventListener('resize', () => this.onAreaResized());
     this.watchPixelRatio();
+    // The page losing the focus closes the menus, as a desktop program's going to the background.
+    window.addEventListener('blur', () => {
+      this.altAlone = false;
+      this.menubar.exit();
+    });
     // When the last dialog goes, the keys' focus returns to the active window.
     // A dialog that appears closes the menus; when the last one goes, the keys' focus returns to
     // the active window.
