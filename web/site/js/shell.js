@@ -21,7 +21,6 @@ const FIRST_WINDOW_ITEM = 0xff00;
 const HELP_COMMAND = 0x10000;
 const HELP_RESOURCE = 0x20000;
 const HELP_NEW_LIST = HELP_RESOURCE + 30721;
-const IDOK = 1;
 const IDNO = 7;
 const MB_YESNO = 0x4;
 const MB_ICONEXCLAMATION = 0x30;
@@ -102,11 +101,6 @@ export class Shell {
       probe.remove();
     }
     return this.chrome;
-  }
-
-  areaOrigin() {
-    const rect = this.area.getBoundingClientRect();
-    return { x: rect.left, y: rect.top };
   }
 
   areaSize() {
@@ -295,7 +289,6 @@ export class Shell {
   }
 
   updateMaximizedLook() {
-    this.root.classList.toggle('dulm-child-maximized', this.maximized);
     this.mdiControls.hidden = !this.maximized;
     this.mdiIcon.hidden = !this.maximized;
     if (this.maximized && this.active) this.mdiIcon.src = this.active.frame.querySelector('.dulm-caption-icon').src;
