@@ -29,9 +29,7 @@ async function start() {
   const engine = await Engine.load('.');
   const resources = engine.resources();
   const shell = new Shell(engine, resources, root);
-  const canvas = shell.referenceCanvas();
-  engine.init(canvas.width, canvas.height);
-  shell.canvas = canvas;
+  shell.recordReferenceCanvas();
 
   // Tests and tools: resolves once every window's demonstration rests.
   window.dulmShell = shell;
