@@ -5,6 +5,7 @@
 //
 // Geometry: the frame's position is in CSS pixels of the window area; the client size is in
 // device pixels, the unit the engine measures the view in.
+import { followPointer } from './pointer.js';
 import { resample } from './scale.js';
 
 const EDGES = ['n', 's', 'e', 'w', 'ne', 'nw', 'se', 'sw'];
@@ -317,15 +318,12 @@ export class ChildWindow {
     if (this.maximized) return;
     event.preventDefault();
     const target = event.currentTarget;
-    target.setPointerCapture(event.pointerId);
     const ratio = this.shell.ratio();
     const chrome = this.shell.windowChrome();
     const min = this.shell.minimumFrame();
     const area = this.shell.areaSize();
-    const start = { x: event.clientX, y: event.clientY, left: this.left, top: this.top, ...this.frameSize() };
-    const move = (e) => {
-      const dx = e.clientX - start.x;
-      const dy = e.clientY - start.y;
+    const start = { left: this.left, top: this.top, ...this.frameSize() };
+    followPointer(target, event, (dx, dy) => {
       if (mode === 'move') {
         // The caption stays within reach.
         const left = Math.min(Math.max(start.left + dx, 32 - start.width), area.width - 32);
@@ -351,15 +349,7 @@ export class ChildWindow {
         }
       }
       this.place(left, top, Math.floor((width - chrome.width) * ratio), Math.floor((height - chrome.height) * ratio));
-    };
-    const end = () => {
-      target.removeEventListener('pointermove', move);
-      target.removeEventListener('pointerup', end);
-      target.removeEventListener('pointercancel', end);
-    };
-    target.addEventListener('pointermove', move);
-    target.addEventListener('pointerup', end);
-    target.addEventListener('pointercancel', end);
+    });
   }
 
   // ---- closing ----

@@ -5,6 +5,7 @@
 // dialog) makes the first wait in turn. Only the help window stays usable, as it does on the
 // desktop. A view waits for its dialog's answer; closing the view takes the dialog away (the
 // engine says so with a Drop note and the shell calls remove()).
+import { followPointer } from './pointer.js';
 
 const IDOK = 1;
 const IDCANCEL = 2;
@@ -52,24 +53,13 @@ export function makeMovable(box, caption) {
   caption.addEventListener('pointerdown', (event) => {
     if (event.button !== 0 || event.target.closest('button')) return;
     event.preventDefault();
-    const start = { x: event.clientX, y: event.clientY, left: box.offsetLeft, top: box.offsetTop };
-    caption.setPointerCapture(event.pointerId);
-    const move = (e) => {
+    const start = { left: box.offsetLeft, top: box.offsetTop };
+    followPointer(caption, event, (dx, dy) => {
       const maxLeft = window.innerWidth - 40;
       const maxTop = window.innerHeight - caption.offsetHeight;
-      const left = Math.min(maxLeft, Math.max(40 - box.offsetWidth, start.left + e.clientX - start.x));
-      const top = Math.min(maxTop, Math.max(0, start.top + e.clientY - start.y));
-      box.style.left = `${left}px`;
-      box.style.top = `${top}px`;
-    };
-    const up = () => {
-      caption.removeEventListener('pointermove', move);
-      caption.removeEventListener('pointerup', up);
-      caption.removeEventListener('pointercancel', up);
-    };
-    caption.addEventListener('pointermove', move);
-    caption.addEventListener('pointerup', up);
-    caption.addEventListener('pointercancel', up);
+      box.style.left = `${Math.min(maxLeft, Math.max(40 - box.offsetWidth, start.left + dx))}px`;
+      box.style.top = `${Math.min(maxTop, Math.max(0, start.top + dy))}px`;
+    });
   });
 }
 
