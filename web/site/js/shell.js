@@ -22,6 +22,7 @@ const HELP_COMMAND = 0x10000;
 const HELP_RESOURCE = 0x20000;
 const HELP_NEW_LIST = HELP_RESOURCE + 30721;
 const IDNO = 7;
+const MB_OK = 0x0;
 const MB_YESNO = 0x4;
 const MB_ICONEXCLAMATION = 0x30;
 
@@ -62,7 +63,16 @@ export class Shell {
     engine.on(Note.Closed, (w) => this.removeWindow(w));
     engine.on(Note.Rested, (w) => {
       const c = this.all.get(w);
-      if (c) { c.onStateChanged(); c.onCanvasChanged(); }
+      if (!c) return;
+      // A link the render tool would refuse opens nothing: its window goes, and the page says why.
+      const error = c.link ? this.engine.windowState(w)?.error : null;
+      if (error) {
+        this.closeWindow(c);
+        new MessageBox(this.layer, this.resources.title, error, MB_OK | MB_ICONEXCLAMATION, () => {}).show();
+        return;
+      }
+      c.onStateChanged();
+      c.onCanvasChanged();
     });
 
     this.menubar = new MenuBar(this.menubarElement, this.menuOwner());
