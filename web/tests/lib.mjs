@@ -87,6 +87,8 @@ export async function canvasPicture(page, selector) {
   return decodePng(Buffer.from(url.slice(url.indexOf(',') + 1), 'base64'));
 }
 
+export const samePicture = (a, b) => a.width === b.width && a.height === b.height && a.rgba.equals(b.rgba);
+
 // '' when the two pictures are the same pixel for pixel, else what differs; the pictures of a
 // difference are kept in the run's folder.
 export function pictureDifference(name, got, want) {
