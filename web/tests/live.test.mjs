@@ -50,7 +50,7 @@ async function closeWindow(page, id) {
   await page.waitForSelector(`.dulm-window[data-window="${id}"]`, { hidden: true });
 }
 
-// The part of `picture` inside the rectangle, as a picture of its own.
+// The region of `picture` inside the rectangle, as a picture of its own.
 function crop(picture, [left, top, right, bottom]) {
   const width = right - left;
   const rgba = Buffer.alloc(width * (bottom - top) * 4);
