@@ -43,6 +43,7 @@ Shell& Shell::Instance() {
 int Shell::NewWindowId() { return m_nextWindow++; }
 
 void Shell::Post(Command command) {
+    ++m_inFlight;
     {
         std::lock_guard lock(m_queueMutex);
         m_queue.push_back(std::move(command));
@@ -60,6 +61,7 @@ void Shell::Run() {
             m_queue.pop_front();
         }
         Handle(command);
+        --m_inFlight;
     }
 }
 
@@ -199,6 +201,8 @@ void Shell::Forget(int window) {
 }
 
 bool Shell::Resting(int window) {
+    // A command not yet handled may open the window, wake its view or, for a link's window, run it.
+    if (m_inFlight > 0) return false;
     const std::shared_ptr<Window> w = Find(window);
     if (!w) return true;
     if (Requests::Instance().Waiting(window)) return true;

@@ -3,6 +3,7 @@
 // and closes windows and hands input to their views; the page reads pictures and states directly.
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -50,7 +51,8 @@ public:
     // The window's title, status text, failure, and the state of its menu's commands.
     std::string WindowJson(int window);
     // Whether the window's view rests: it waits for input (a dialog or message box included) or
-    // has finished. A window that is gone rests.
+    // has finished, and no command the page posted is still to be handled. A window that is
+    // gone rests.
     bool Resting(int window);
 
     // The main thread: handles commands until the program ends.
@@ -68,6 +70,7 @@ private:
     std::condition_variable m_queueCv;
     std::deque<Command> m_queue;
     std::atomic<int> m_nextWindow{1};
+    std::atomic<int> m_inFlight{0};  // commands posted and not yet handled
 
     std::mutex m_windowsMutex;
     std::map<int, std::shared_ptr<Window>> m_windows;
