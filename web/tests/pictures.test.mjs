@@ -103,6 +103,7 @@ describe('input through the page', () => {
       await click(page, 800, 201);
     }));
 
+  // The render tool's user takes the pairs dialog as it opens; on the page a person presses Enter.
   it('digits and a right click draw the Correlation pairs', () =>
     check('correlation-keys', ['correlation', '--time', '42'], 'key:1@1;key:2@2;rclick:500,300@3',
           async (page) => {
@@ -112,5 +113,8 @@ describe('input through the page', () => {
             await page.keyboard.press('Digit2');
             await rest(page);
             await click(page, 500, 300, 'right');
+            await page.waitForSelector('.dulm-dialog[data-template="102"]');
+            await page.keyboard.press('Enter');
+            await page.waitForSelector('.dulm-dialog', { hidden: true });
           }));
 });
