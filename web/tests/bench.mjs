@@ -113,8 +113,8 @@ try {
         const child = shell.openLink(['central', '--out', '-', ...options], { width: 1000, height: 700 });
         while (!shell.allResting()) await soon();
         times.push(performance.now() - start);
-        child.requestClose();
-        while (shell.windows.has(child.id)) await soon();
+        shell.closeWindow(child);
+        while (shell.all.has(child.id)) await soon();
       }
       return times.sort((x, y) => x - y)[4];
     };
