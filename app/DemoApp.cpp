@@ -16,7 +16,7 @@ bool CDemoApp::InitInstance(Shell& shell) {
     m_templates = m_makeTemplates();
     if (!shell.LoadFrame()) return false;
     shell.RegisterShellFileTypes();
-    if (shell.MessageBox("Have you read the Introduction in the Index of the Help menu?", MB_YESNO) == IDNO)
+    if (shell.MessageBox(kIntroductionQuestion, MB_YESNO) == IDNO)
         shell.WinHelp(res::kIntroductionContext);
     else
         shell.OnFileNew();

@@ -10,6 +10,9 @@
 
 namespace dulm {
 
+// The question the program asks as it starts; No opens the help at the Introduction.
+inline constexpr const char* kIntroductionQuestion = "Have you read the Introduction in the Index of the Help menu?";
+
 // What the application asks of the window system while it starts.
 class Shell {
 public:

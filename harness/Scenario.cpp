@@ -20,7 +20,7 @@ std::vector<std::string> DemoNames() {
     return names;
 }
 
-Scenario::Scenario(unsigned templateId, ScenarioOptions options)
+Scenario::Scenario(unsigned templateId, ScenarioOptions options, ScenarioAnnouncers announcers)
     : m_frame(options.canvas), m_options(options), m_templates(MakeDemoTemplates()) {
     const CMultiDocTemplate* tmpl = nullptr;
     for (const auto& t : m_templates)
@@ -31,6 +31,8 @@ Scenario::Scenario(unsigned templateId, ScenarioOptions options)
     viewOptions.clientSize = options.view.value_or(options.canvas);
     viewOptions.trackedCommands = res::ViewCommands(MenuOf(templateId));
     viewOptions.logText = true;
+    viewOptions.onCanvasChanged = std::move(announcers.onCanvasChanged);
+    viewOptions.onStateChanged = std::move(announcers.onStateChanged);
     // The view's thread sees this scenario's frame, whatever other scenarios run meanwhile.
     viewOptions.onThreadStart = [frame = &m_frame] { SetThreadMainFrame(frame); };
     m_host = std::make_unique<ViewHost>(*tmpl, m_ui, std::make_unique<VirtualClock>(options.time),
@@ -92,6 +94,12 @@ bool Scenario::Drew(const std::string& text) const {
     for (const TextRecord& r : TextLog())
         if (r.text == text) return true;
     return false;
+}
+
+void Scenario::GoLive(Ui& user) {
+    m_ui.HandOver(user);
+    if (m_ui.Captured()) user.SetCapture(true);  // a trial the script left running keeps the mouse
+    m_host->Queue().ContinueInRealTime();
 }
 
 void Scenario::Close() {

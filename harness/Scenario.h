@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,12 +23,18 @@ struct ScenarioOptions {
     long time = 0;             // what time(NULL) returns when the view opens
 };
 
+// What a window that shows a scenario is told (see ViewOptions).
+struct ScenarioAnnouncers {
+    std::function<void()> onCanvasChanged;
+    std::function<void()> onStateChanged;
+};
+
 // A virtual hour: a view still busy then is reported as such.
 inline constexpr std::int64_t kVirtualHourMs = 3600 * 1000;
 
 class Scenario {
 public:
-    explicit Scenario(unsigned templateId, ScenarioOptions options = {});
+    explicit Scenario(unsigned templateId, ScenarioOptions options = {}, ScenarioAnnouncers announcers = {});
     ~Scenario();
 
     ScriptedUi& User() { return m_ui; }
@@ -66,6 +73,9 @@ public:
     bool Drew(const std::string& text) const;
 
     void Close();
+    // While the view rests: from now on it lives on in real time, and the given user answers
+    // what it asks (a window prepared by a script, then handed to a person).
+    void GoLive(Ui& user);
 
 private:
     void PostAt(std::int64_t ms, const MSG& m);

@@ -62,6 +62,7 @@ std::optional<DialogRefusal> Apply(const DialogAnswer& answer, CDialog& dialog, 
 }  // namespace
 
 int ScriptedUi::DoModal(CDialog& dialog) {
+    if (Ui* user = m_user.load(std::memory_order_acquire)) return user->DoModal(dialog);
     std::unique_lock lock(m_mutex);
     m_dialogsShown.push_back(dialog.Template().id);
     DialogState state = dialog.InitialState();
@@ -87,7 +88,8 @@ int ScriptedUi::DoModal(CDialog& dialog) {
     }
 }
 
-int ScriptedUi::MessageBox(const std::string& text, unsigned /*type*/) {
+int ScriptedUi::MessageBox(const std::string& text, unsigned type) {
+    if (Ui* user = m_user.load(std::memory_order_acquire)) return user->MessageBox(text, type);
     std::lock_guard lock(m_mutex);
     m_messageBoxes.push_back(text);
     if (m_boxAnswers.empty()) return IDNO;
@@ -97,11 +99,13 @@ int ScriptedUi::MessageBox(const std::string& text, unsigned /*type*/) {
 }
 
 void ScriptedUi::WinHelp(unsigned context) {
+    if (Ui* user = m_user.load(std::memory_order_acquire)) return user->WinHelp(context);
     std::lock_guard lock(m_mutex);
     m_helpContexts.push_back(context);
 }
 
 void ScriptedUi::SetCapture(bool captured) {
+    if (Ui* user = m_user.load(std::memory_order_acquire)) return user->SetCapture(captured);
     std::lock_guard lock(m_mutex);
     m_captured = captured;
 }

@@ -1,6 +1,7 @@
 // A user who answers dialogs and message boxes from a script, for tests and the render tool.
 #pragma once
 
+#include <atomic>
 #include <deque>
 #include <map>
 #include <mutex>
@@ -48,6 +49,9 @@ public:
         m_cancelAtRefusal = true;
     }
 
+    // From now on a real user answers: everything the view asks goes to this Ui.
+    void HandOver(Ui& user) { m_user.store(&user, std::memory_order_release); }
+
     int DoModal(CDialog& dialog) override;
     int MessageBox(const std::string& text, unsigned type) override;
     void WinHelp(unsigned context) override;
@@ -62,6 +66,7 @@ public:
     bool Captured() const;
 
 private:
+    std::atomic<Ui*> m_user{nullptr};
     mutable std::mutex m_mutex;
     std::deque<DialogAnswer> m_dialogAnswers;
     std::deque<int> m_boxAnswers;

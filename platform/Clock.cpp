@@ -14,9 +14,16 @@ std::int64_t SteadyClock::NowUs() const {
 long SteadyClock::Seconds() const { return static_cast<long>(std::time(nullptr)); }
 
 void VirtualClock::AdvanceTo(std::int64_t us) {
+    if (Released()) return;
     std::int64_t now = m_nowUs.load(std::memory_order_acquire);
     while (us > now && !m_nowUs.compare_exchange_weak(now, us, std::memory_order_acq_rel)) {
     }
+}
+
+void VirtualClock::Release() {
+    if (Released()) return;
+    m_releasedAt = std::chrono::steady_clock::now();
+    m_released.store(true, std::memory_order_release);
 }
 
 namespace {

@@ -159,6 +159,9 @@ void MessageQueue::WaitForEvent(std::unique_lock<std::mutex>& lock) {
         const auto delay = std::chrono::microseconds(std::max<std::int64_t>(0, *next - m_clock.NowUs()));
         m_cv.wait_for(lock, delay);
     } else {
+        // Nothing will happen until input comes: the view rests, as on the virtual clock.
+        if (m_activity != Activity::Ended) m_activity = Activity::Quiescent;
+        m_cv.notify_all();
         m_cv.wait(lock);
     }
 }
@@ -212,6 +215,23 @@ void MessageQueue::HoldAtPresent() {
 Activity MessageQueue::WaitUntilResting() {
     std::unique_lock lock(m_mutex);
     m_cv.wait(lock, [&] { return m_activity != Activity::Running; });
+    return m_activity;
+}
+
+void MessageQueue::ContinueInRealTime() {
+    {
+        std::lock_guard lock(m_mutex);
+        if (!m_virtual) return;
+        m_virtual->Release();
+        m_virtual = nullptr;
+        m_horizonUs = INT64_MAX;
+        UpdateQuietUntil();
+    }
+    m_cv.notify_all();
+}
+
+Activity MessageQueue::CurrentActivity() const {
+    std::lock_guard lock(m_mutex);
     return m_activity;
 }
 

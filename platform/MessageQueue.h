@@ -76,7 +76,12 @@ public:
     // before the next SetHorizon cannot run the view on past the time a test last looked at.
     void HoldAtPresent();
     Activity WaitUntilResting();
+    // What the view's thread is doing now; on the real clock Quiescent while it waits for input.
+    Activity CurrentActivity() const;
     void MarkEnded();
+    // A queue on a virtual clock, while its view's thread rests: the clock lets go and runs on in
+    // real time, and the queue waits as on the steady clock from now on.
+    void ContinueInRealTime();
     bool TimerRunning() const;
 
 private:

@@ -137,4 +137,11 @@ const DialogTemplate& PowerDialog() {
     return t;
 }
 
+const std::vector<const DialogTemplate*>& AllDialogs() {
+    static const std::vector<const DialogTemplate*> all = {
+        &AboutDialog(),   &PairsDialog(),   &CentralDialog(), &StudentTDialog(), &VarianceDialog(), &CompleteMeansDialog(),
+        &SpinnerDialog(), &BinomialDialog(), &AlphaDialog(),  &ZentralDialog(),  &PowerDialog()};
+    return all;
+}
+
 }  // namespace dulm::res

@@ -1,6 +1,8 @@
 // Dialog templates.
 #pragma once
 
+#include <vector>
+
 #include "platform/DialogTemplate.h"
 
 namespace dulm::res {
@@ -16,5 +18,8 @@ const DialogTemplate& BinomialDialog();          // 118
 const DialogTemplate& AlphaDialog();             // 123
 const DialogTemplate& ZentralDialog();           // 125
 const DialogTemplate& PowerDialog();             // 127
+
+// Every template above, in the order of their ids.
+const std::vector<const DialogTemplate*>& AllDialogs();
 
 }  // namespace dulm::res

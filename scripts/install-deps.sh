@@ -1,6 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Dulm builds, runs and tests with. Run as root on Debian 12.
+#   scripts/install-deps.sh          the desktop program and its tests
+#   scripts/install-deps.sh --web    and the browser edition: its compiler, its tests' browser
 set -euo pipefail
+web=no
+for arg in "$@"; do
+  case $arg in
+    --web) web=yes ;;
+    *) echo "usage: $0 [--web]" >&2; exit 2 ;;
+  esac
+done
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev                        # Qt 6 Widgets and Gui
@@ -9,8 +18,20 @@ packages=(
   fonts-liberation                    # bold "Arial" is Liberation Sans Bold; the fixed font Liberation Mono
   googletest libgtest-dev libgmock-dev
   libbenchmark-dev
-  xvfb xauth imagemagick              # screenshots of the running program
+  xvfb xauth imagemagick              # screenshots of the running program; the browser tests read PNGs with it
 )
+if [ $web = yes ]; then
+  packages+=(
+    emscripten node-acorn             # the engine as WebAssembly; the compiler's optimiser needs acorn
+    dpkg-dev                          # apt-get source: FreeType's source for the browser edition
+    python3                           # scripts/serve-web
+    chromium                          # the browser tests drive it headless
+  )
+  # Node.js and npm may come from elsewhere than Debian (a newer Node.js ships its own npm):
+  # Debian's are installed only when there is none.
+  command -v node > /dev/null || packages+=(nodejs)
+  command -v npm > /dev/null || packages+=(npm)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

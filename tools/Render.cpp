@@ -38,15 +38,6 @@ void ReportNoMemory(Size size, std::ostream& err) {
     err << "dulm-render: not enough memory for a " << size.cx << " x " << size.cy << " canvas\n";
 }
 
-void ReportRefusal(const DialogRefusal& r, std::ostream& err) {
-    if (r.badAnswer)
-        err << "dulm-render: bad --dialog answer for dialog " << r.dialog << ": " << r.controlId << '='
-            << Excerpt(r.value) << " (" << r.reason << ")\n";
-    else
-        err << "dulm-render: dialog " << r.dialog << " refused " << r.controlId << '=' << Excerpt(r.value) << ": "
-            << r.reason << '\n';
-}
-
 // Unbuffered, so that a failed write is seen at once and not lost in a flush; a short write is
 // continued, so that the next one says why the file takes no more.
 bool WriteAll(QFileDevice& file, const QByteArray& bytes) {
@@ -109,49 +100,17 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
         ReportNoMemory(size, err);
         return 1;
     }
-    Scenario scenario(*TemplateIdByName(options.demo), options.scenario);
-    scenario.User().CancelAtRefusal();
-    for (const std::string& d : options.dialogs) {
-        DialogAnswer answer;
-        if (!ParseDialogAnswer(d, answer)) {
-            err << "dulm-render: bad --dialog answer: " << Excerpt(d) << '\n';
-            return 2;
-        }
-        scenario.User().QueueDialog(answer);
+    ScriptedRun run = RunScripted(options);
+    if (run.status != 0) {
+        if (run.scenario) run.scenario->Close();
+        err << "dulm-render: " << run.message << '\n';
+        return run.status;
     }
-    scenario.User().QueueAnswers(options.answers);
-    std::string error;
-    if (!PostEventScript(options.events, scenario, error)) {
-        err << "dulm-render: " << error << '\n';
-        return 2;
-    }
-    // The view has a virtual hour after its last scripted input to come to rest.
-    const std::int64_t horizonMs = scenario.LastInputMs() + kVirtualHourMs;
-    const Activity activity = scenario.RunToQuiescence(horizonMs);
+    Scenario& scenario = *run.scenario;
     const Bitmap image = scenario.Image();
     scenario.Close();
-    if (!scenario.Host().Opened()) {
-        err << "dulm-render: the demonstration's document did not open\n";
-        return 1;
-    }
-    if (const std::vector<DialogRefusal> refusals = scenario.User().Refusals(); !refusals.empty()) {
-        ReportRefusal(refusals.front(), err);
-        return 2;
-    }
-    // Answers no dialog asked for: the run was not the one the command line meant.
-    if (const size_t left = scenario.User().DialogAnswersLeft(); left != 0) {
-        const size_t first = options.dialogs.size() - left;
-        err << "dulm-render: no dialog took --dialog answer " << first + 1 << " of " << options.dialogs.size() << ": "
-            << (options.dialogs[first].empty() ? "(empty)" : Excerpt(options.dialogs[first])) << '\n';
-        return 2;
-    }
     if (image.IsNull() || image.GetSize() != size) {
         ReportNoMemory(size, err);
-        return 1;
-    }
-    // The view's thread stopped on a failure; its canvas shows the same sentence.
-    if (const std::string failure = scenario.Host().Failure(); !failure.empty()) {
-        err << "dulm-render: " << failure << '\n';
         return 1;
     }
     if (options.text) PrintTextLog(scenario, out);
@@ -160,10 +119,10 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
         err << "dulm-render: cannot write " << Excerpt(options.out) << ": " << cause << '\n';
         status = 1;
     }
-    if (activity == Activity::Horizon) {
-        if (horizonMs > kVirtualHourMs)
+    if (run.activity == Activity::Horizon) {
+        if (run.horizonMs > kVirtualHourMs)
             err << "dulm-render: the view was still busy a virtual hour after its last scripted input, at "
-                << horizonMs << " ms\n";
+                << run.horizonMs << " ms\n";
         else
             err << "dulm-render: the view was still busy after a virtual hour\n";
         status = 1;

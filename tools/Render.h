@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/RenderOptions.h"
+#include "harness/RenderOptions.h"
 
 namespace dulm {
 

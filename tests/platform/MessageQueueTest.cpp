@@ -22,6 +22,16 @@ protected:
     }
 };
 
+// A queue let go into real time no longer jumps: its clock runs on from where it stood.
+TEST_F(VirtualQueueTest, InRealTimeTheClockRunsOnFromWhereItStoodAndNoLongerJumps) {
+    clock.AdvanceTo(5'000'000);
+    queue.ContinueInRealTime();
+    clock.AdvanceTo(3'600'000'000);  // an hour ahead: no longer the clock's to take
+    EXPECT_GE(clock.NowUs(), 5'000'000);
+    EXPECT_LT(clock.NowUs(), 3'600'000'000);
+    EXPECT_EQ(clock.Seconds(), 1005 + (clock.NowUs() - 5'000'000) / 1'000'000);
+}
+
 TEST_F(VirtualQueueTest, AWaitJumpsTheClockToTheTimerAndTheTimerRepeats) {
     queue.SetTimer(1, 2500);
     EXPECT_EQ(Next().message, unsigned(WM_TIMER));

@@ -1,4 +1,4 @@
-#include "tools/RenderOptions.h"
+#include "harness/RenderOptions.h"
 
 #include <set>
 #include <string_view>
@@ -140,6 +140,47 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string>& 
     if (o.out.empty()) return error = "--out FILE.png is required", std::nullopt;
     if (o.text && o.out == "-") return error = "--text and --out - both write to standard output", std::nullopt;
     return o;
+}
+
+ScriptedRun RunScripted(const RenderOptions& options, ScenarioAnnouncers announcers) {
+    ScriptedRun run;
+    auto fail = [&](int status, std::string message) {
+        run.status = status;
+        run.message = std::move(message);
+        return std::move(run);
+    };
+    auto scenario = std::make_unique<Scenario>(*TemplateIdByName(options.demo), options.scenario, std::move(announcers));
+    scenario->User().CancelAtRefusal();
+    for (const std::string& d : options.dialogs) {
+        DialogAnswer answer;
+        if (!ParseDialogAnswer(d, answer)) return fail(2, "bad --dialog answer: " + Excerpt(d));
+        scenario->User().QueueDialog(answer);
+    }
+    scenario->User().QueueAnswers(options.answers);
+    if (std::string error; !PostEventScript(options.events, *scenario, error)) return fail(2, error);
+    run.horizonMs = scenario->LastInputMs() + kVirtualHourMs;
+    run.activity = scenario->RunToQuiescence(run.horizonMs);
+    run.scenario = std::move(scenario);
+    Scenario& s = *run.scenario;
+    if (!s.Host().Opened()) return fail(1, "the demonstration's document did not open");
+    if (const std::vector<DialogRefusal> refusals = s.User().Refusals(); !refusals.empty()) {
+        const DialogRefusal& r = refusals.front();
+        if (r.badAnswer)
+            return fail(2, "bad --dialog answer for dialog " + std::to_string(r.dialog) + ": " +
+                               std::to_string(r.controlId) + '=' + Excerpt(r.value) + " (" + r.reason + ")");
+        return fail(2, "dialog " + std::to_string(r.dialog) + " refused " + std::to_string(r.controlId) + '=' +
+                           Excerpt(r.value) + ": " + r.reason);
+    }
+    // Answers no dialog asked for: the run was not the one the command line meant.
+    if (const size_t left = s.User().DialogAnswersLeft(); left != 0) {
+        const size_t first = options.dialogs.size() - left;
+        return fail(2, "no dialog took --dialog answer " + std::to_string(first + 1) + " of " +
+                           std::to_string(options.dialogs.size()) + ": " +
+                           (options.dialogs[first].empty() ? "(empty)" : Excerpt(options.dialogs[first])));
+    }
+    // The view's thread stopped on a failure; its canvas shows the same sentence.
+    if (const std::string failure = s.Host().Failure(); !failure.empty()) return fail(1, failure);
+    return run;
 }
 
 }  // namespace dulm

@@ -1,0 +1,88 @@
+// The browser edition's windows, run for the page by the program's main thread (a worker, so that
+// the page's own thread never waits for a view). The page posts commands; the main thread opens
+// and closes windows and hands input to their views; the page reads pictures and states directly.
+#pragma once
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "app/MainFrame.h"
+#include "platform/Bitmap.h"
+#include "platform/DocTemplate.h"
+#include "platform/Messages.h"
+
+namespace dulm {
+class Scenario;
+class ViewHost;
+}  // namespace dulm
+
+namespace dulm::web {
+
+class WebUi;
+
+struct Command {
+    enum class Kind { Init, Open, OpenLink, Input, Resize, Close };
+    Kind kind = Kind::Input;
+    int window = 0;
+    unsigned templateId = 0;
+    Size size;
+    MSG message{};
+    std::vector<std::string> args;  // a link's render options
+};
+
+class Shell {
+public:
+    static Shell& Instance();
+
+    // The page's thread.
+    int NewWindowId();
+    void Post(Command command);
+    // The window's picture in the page's byte order (R, G, B, A), copied now; null when it has
+    // none. The pointer stays valid until the next call for the same window or Forget.
+    const std::uint8_t* Frame(int window, Size& size);
+    void Forget(int window);
+    // The window's title, status text, failure, and the state of its menu's commands.
+    std::string WindowJson(int window);
+    // Whether the window's view rests: it waits for input (a dialog or message box included) or
+    // has finished, and no command the page posted is still to be handled. A window that is
+    // gone rests.
+    bool Resting(int window);
+
+    // The main thread: handles commands until the program ends.
+    [[noreturn]] void Run();
+
+private:
+    struct Window;
+    std::shared_ptr<Window> Find(int window);
+    void Handle(Command& command);
+    void Open(const Command& command);
+    void OpenLink(const Command& command);
+    void Close(int window);
+
+    std::mutex m_queueMutex;
+    std::condition_variable m_queueCv;
+    std::deque<Command> m_queue;
+    std::atomic<int> m_nextWindow{1};
+    std::atomic<int> m_inFlight{0};  // commands posted and not yet handled
+
+    std::mutex m_windowsMutex;
+    std::map<int, std::shared_ptr<Window>> m_windows;
+
+    // The main thread's.
+    std::unique_ptr<CMainFrame> m_frame;
+    std::vector<std::unique_ptr<CMultiDocTemplate>> m_templates;
+    std::map<unsigned, int> m_instances;  // windows opened so far per template, for their titles
+
+    // The page thread's.
+    std::map<int, std::vector<std::uint8_t>> m_frames;
+    std::map<int, Bitmap> m_pictures;
+};
+
+}  // namespace dulm::web

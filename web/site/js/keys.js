@@ -1,0 +1,58 @@
+// The keyboard as the program knows it: the names the engine knows keys by (the render tool's
+// names), the virtual-key codes of the accelerator table, and the lock keys' states.
+
+// The engine's name of the key of a browser key event, or null for a key that means nothing to
+// the demonstrations (it is not passed on). A keypad digit is one only while Num Lock is on: with
+// it off the key is a cursor key, as on the desktop.
+export function keyName(event) {
+  const code = event.code;
+  if (/^Digit[0-9]$/.test(code)) return code.slice(5);
+  if (/^Numpad[0-9]$/.test(code)) return /^[0-9]$/.test(event.key) ? `num${code.slice(6)}` : null;
+  if (/^Key[A-Z]$/.test(code)) return code.slice(3).toLowerCase();
+  switch (code) {
+    case 'Escape': return 'esc';
+    case 'Pause': return 'pause';
+    case 'NumLock': return 'numlock';
+    case 'F1': return 'f1';
+    case 'Space': return 'space';
+    case 'Enter':
+    case 'NumpadEnter': return 'enter';
+    default: return null;
+  }
+}
+
+// The virtual-key code of the key, as the accelerator table spells keys; 0 for one it never names.
+export function virtualKey(event) {
+  const code = event.code;
+  if (/^Key[A-Z]$/.test(code)) return code.charCodeAt(3);
+  if (/^Digit[0-9]$/.test(code)) return code.charCodeAt(5);
+  const f = /^F([0-9]{1,2})$/.exec(code);
+  if (f) return 0x6f + Number(f[1]);  // VK_F1 is 0x70
+  switch (code) {
+    case 'Backspace': return 0x08;
+    case 'Tab': return 0x09;
+    case 'Insert': return 0x2d;
+    case 'Delete': return 0x2e;
+    case 'Numpad0': return event.key === 'Insert' ? 0x2d : 0;
+    case 'NumpadDecimal': return event.key === 'Delete' ? 0x2e : 0;
+    default: return 0;
+  }
+}
+
+// The entry of the accelerator table ([{vk, ctrl, shift, alt, command}]) the key event presses.
+export function acceleratorOf(event, table) {
+  const vk = virtualKey(event);
+  if (!vk) return null;
+  return table.find((a) => a.vk === vk && a.ctrl === event.ctrlKey && a.shift === event.shiftKey &&
+    a.alt === event.altKey && !event.metaKey) ?? null;
+}
+
+// Caps Lock, Num Lock and Scroll Lock as the last key or mouse event saw them; null before any.
+export function lockStates(event) {
+  if (typeof event.getModifierState !== 'function') return null;
+  return {
+    caps: event.getModifierState('CapsLock'),
+    num: event.getModifierState('NumLock'),
+    scroll: event.getModifierState('ScrollLock'),
+  };
+}
