@@ -102,7 +102,6 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
     }
     ScriptedRun run = RunScripted(options);
     if (run.status != 0) {
-        if (run.scenario) run.scenario->Close();
         err << "dulm-render: " << run.message << '\n';
         return run.status;
     }

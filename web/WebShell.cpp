@@ -1,9 +1,6 @@
 #include "web/WebShell.h"
 
-#include <sstream>
-
 #include "demos/Registry.h"
-#include "harness/EventScript.h"
 #include "harness/RenderOptions.h"
 #include "harness/Scenario.h"
 #include "platform/ViewHost.h"
@@ -120,7 +117,7 @@ void Shell::Open(const Command& command) {
 
 // The render tool's options, carried by a link: the render tool's picture, reached on the virtual
 // clock; resting there, the window is the page user's from then on. Bad options open no view:
-// the window says what the render tool would have said.
+// the window keeps what the render tool would have said, for the page to show.
 void Shell::OpenLink(const Command& command) {
     auto w = std::make_shared<Window>();
     w->id = command.window;
@@ -134,8 +131,7 @@ void Shell::OpenLink(const Command& command) {
             run.scenario->GoLive(*w->ui);
             w->scenario = std::move(run.scenario);
         } else {
-            if (run.scenario) run.scenario->Close();
-            error = run.message;
+            error = run.message;  // the run's view ends with it
         }
     }
     w->error = error;

@@ -2,7 +2,7 @@
 // the status bar. Menus, accelerators and prompts come from the engine's resource tables, so the
 // page offers what the desktop offers, under the same names.
 import { ChildWindow } from './child.js';
-import { MessageBox, TemplateDialog } from './dialogs.js';
+import { MessageBox, TemplateDialog, aboutRequest } from './dialogs.js';
 import { HelpWindow } from './help.js';
 import { Note } from './engine.js';
 import { acceleratorOf, keyName, lockStates } from './keys.js';
@@ -506,16 +506,11 @@ export class Shell {
   // The About box: dialog 100 (the program's icon, its name and version, OK), laid out from its
   // template as every dialog of the program. It exchanges no data, so it needs no view: the page
   // answers it itself.
+  // The About box: its template, shown by the page alone (no view waits for it).
   about() {
-    const template = this.resources.dialogs[String(ID.ABOUT_BOX)];
-    if (!template) return;
-    const local = Object.create(this.engine);
-    local.dialogOk = () => '';
-    local.dialogClick = () => '';
-    local.answer = () => true;
-    local.request = () => null;
-    const request = { request: 0, window: 0, kind: 'dialog', help: HELP_RESOURCE + ID.ABOUT_BOX, template, state: '' };
-    new TemplateDialog(this.layer, local, request, { onHelp: (context) => this.help.showContext(context) }).show();
+    if (!this.resources.dialogs[String(ID.ABOUT_BOX)]) return;
+    new TemplateDialog(this.layer, this.engine, aboutRequest(this.resources),
+                       { onHelp: (context) => this.help.showContext(context) }).show();
   }
 
   // ---- menus ----
