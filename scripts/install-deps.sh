@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Dulm builds, runs and tests with. Run as root on Debian 12.
 #   scripts/install-deps.sh          the desktop program and its tests
-#   scripts/install-deps.sh --web    and the browser edition: its compiler, its tests' browser
+#   scripts/install-deps.sh --web        and the browser edition: its compiler, its tests' browser
+#   scripts/install-deps.sh --package    and the Debian package: its build and its checks
 set -euo pipefail
 web=no
+package=no
 for arg in "$@"; do
   case $arg in
     --web) web=yes ;;
-    *) echo "usage: $0 [--web]" >&2; exit 2 ;;
+    --package) package=yes ;;
+    *) echo "usage: $0 [--web] [--package]" >&2; exit 2 ;;
   esac
 done
 packages=(
@@ -31,6 +34,15 @@ if [ $web = yes ]; then
   # Debian's are installed only when there is none.
   command -v node > /dev/null || packages+=(nodejs)
   command -v npm > /dev/null || packages+=(npm)
+fi
+if [ $package = yes ]; then
+  packages+=(
+    dpkg-dev                          # dpkg-shlibdeps: the package's dependencies, read from the programs
+    librsvg2-bin                      # rsvg-convert: the PNG icons, drawn from the one SVG
+    lintian                           # Debian's checker of packages
+    desktop-file-utils                # desktop-file-validate
+    appstream                         # appstreamcli validate
+  )
 fi
 missing=()
 for p in "${packages[@]}"; do
