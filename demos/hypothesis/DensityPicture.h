@@ -9,9 +9,9 @@
 
 namespace dulm {
 
-// The sentence names a menu the program does not have; it is what these windows have always said.
+// The sentence of a window whose dialog was cancelled: it names the command that starts the run.
 inline constexpr const char* kIllustrationInstruction =
-    "Use 'Start Illustration' on the 'Illustrate' menu to start the illustration.";
+    "Use 'Start Demo' on the 'Demo' menu to start the illustration.";
 
 // Where a plotted curve starts and ends, on the canvas.
 struct CurveEnds {

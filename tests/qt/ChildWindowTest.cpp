@@ -96,7 +96,7 @@ TEST_F(ChildWindowTest, ClosingCancelsTheViewsOpenDialogFirst) {
     QPointer<ChildWindow> child = program.Open(res::IDR_ALPHA);
     ASSERT_TRUE(WaitFor([&] { return !child->View().Ui().OpenDialogs().empty(); }));
     QPointer<QDialog> dialog = child->View().Ui().OpenDialogs().front();
-    EXPECT_EQ(dialog->windowTitle(), "Dialog");
+    EXPECT_EQ(dialog->windowTitle(), "Choose Parameters");
     EXPECT_TRUE(dialog->isModal());
 
     child->close();

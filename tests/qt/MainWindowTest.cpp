@@ -93,7 +93,7 @@ TEST(MainWindow, MenuBarFollowsTheActiveDemonstration) {
 
     program.Open(res::IDR_CORRELATION);
     ASSERT_EQ(MenuTitles(window).size(), 5);
-    EXPECT_EQ(Items(window, "Options"), (QStringList{"&Circles", "&Letters"}));
+    EXPECT_EQ(Items(window, "&Options"), (QStringList{"&Circles", "&Letters"}));
     for (unsigned id : {res::ID_CIRCLES, res::ID_LETTERS}) {
         QAction* item = window.Actions().Action(id);
         EXPECT_TRUE(item->isCheckable());
