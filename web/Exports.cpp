@@ -116,11 +116,14 @@ EMSCRIPTEN_KEEPALIVE void dulm_close(int window) {
 }
 
 // A key by the render tool's name for it ("0", "num7", "esc", "pause", "f1", "space", "a", ...);
-// down is 1 for a key press, 0 for its release. Keys without a name are not passed on.
+// down is 1 for a key press, 2 for a press repeated while the key is held, 0 for its release.
+// Keys without a name are not passed on.
 EMSCRIPTEN_KEEPALIVE void dulm_key(int window, const char* name, int down) {
     const std::optional<KeyStroke> key = KeyByName(name);
     if (!key) return;
-    Shell::Instance().Post(InputOf(window, MakeKeyMessage(down ? WM_KEYDOWN : WM_KEYUP, key->vk, key->scan)));
+    Command c = InputOf(window, MakeKeyMessage(down ? WM_KEYDOWN : WM_KEYUP, key->vk, key->scan));
+    c.repeat = down == 2;
+    Shell::Instance().Post(c);
 }
 
 // button 0 left, 2 right; x, y in the view's client area.

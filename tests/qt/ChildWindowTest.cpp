@@ -37,8 +37,8 @@ TEST_F(ChildWindowTest, OpensRestoredOverTheWholeClientArea) {
     EXPECT_EQ(child->geometry(), QRect(QPoint(0, 0), Viewport()));
     EXPECT_FALSE(child->isMaximized());
     EXPECT_FALSE(child->isMinimized());
-    EXPECT_EQ(child->Title(), "Central Limit1");
-    EXPECT_EQ(program.Open(res::IDR_CENTRAL)->Title(), "Central Limit2");
+    EXPECT_EQ(child->Title(), "Central Limit - 1");
+    EXPECT_EQ(program.Open(res::IDR_CENTRAL)->Title(), "Central Limit - 2");
 }
 
 // "Yes" to the start-up question chooses a demonstration before the main window is shown.

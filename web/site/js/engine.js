@@ -69,7 +69,9 @@ export class Engine {
   close(window) { this.module._dulm_close(window); }
   forget(window) { this.module._dulm_forget(window); }
 
-  key(window, name, down) { this.withString(name, (p) => this.module._dulm_key(window, p, down ? 1 : 0)); }
+  key(window, name, down, repeat = false) {
+    this.withString(name, (p) => this.module._dulm_key(window, p, down ? (repeat ? 2 : 1) : 0));
+  }
   mouse(window, button, x, y) { this.module._dulm_mouse(window, button, x, y); }
   command(window, id) { this.module._dulm_command(window, id); }
   help(window) { this.module._dulm_help(window); }

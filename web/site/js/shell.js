@@ -871,7 +871,7 @@ export class Shell {
     // Enter and Space press a focused button of the page (a tool reached with Tab).
     if ((name === 'enter' || name === 'space') && event.target.closest?.('button, a[href]')) return;
     event.preventDefault();
-    this.engine.key(child.id, name, down);
+    this.engine.key(child.id, name, down, down && event.repeat);
   }
 
   // ---- resting, for tests and tools ----
