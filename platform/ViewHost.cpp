@@ -283,6 +283,7 @@ void CDocument::UpdateAllViews(CView* sender) {
 void CView::SetScaleToFitSize(Size total) { m_host->SetScaleToFitSize(total); }
 void CView::InvalidateRect() { m_host->Invalidate(); }
 void CView::SetStatusText(std::string text) { m_host->SetStatusText(std::move(text)); }
+std::string CView::StatusText() const { return m_host->StatusText(); }
 void CView::SetTimer(unsigned id, unsigned intervalMs) { m_host->Queue().SetTimer(id, intervalMs); }
 void CView::KillTimer(unsigned id) { m_host->Queue().KillTimer(id); }
 Dc CView::GetDC() { return m_host->MakeDc(); }

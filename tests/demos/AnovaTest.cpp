@@ -155,6 +155,9 @@ TEST_P(TargetExperiment, ClosingAtAnyMomentEndsTheRunAndReleasesTheMouse) {
         PlayDataSession(s, p, Misses());
         s.RunUntil(at > 0 ? at : p.Now() + at);
         EXPECT_TRUE(s.User().Captured()) << at;
+        // The status bar says how to get out while the mouse is held, in a trial or between them.
+        EXPECT_NE(s.Host().StatusText().find("Ctrl+F4 close"), std::string::npos) << at;
+        EXPECT_NE(s.Host().StatusText().find("Esc stop"), std::string::npos) << at;
         s.Close();
         EXPECT_FALSE(s.User().Captured()) << at;
     }
