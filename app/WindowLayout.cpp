@@ -25,6 +25,23 @@ std::string UntitledWindowTitle(const std::string& docName, int number) {
     return docName + " - " + std::to_string(number);
 }
 
+Rect PlaceBeside(const Rect& wanted, const Rect& avoid, const Rect& available, int leastWidth) {
+    const bool overlaps = wanted.left < avoid.right && avoid.left < wanted.right && wanted.top < avoid.bottom &&
+                          avoid.top < wanted.bottom;
+    if (!overlaps) return wanted;
+    const int roomRight = available.right - avoid.right;
+    const int roomLeft = avoid.left - available.left;
+    const int width = std::max(std::min(wanted.Width(), std::max(roomRight, roomLeft)), leastWidth);
+    Rect placed = wanted;
+    if (roomRight >= roomLeft) {
+        placed.left = std::min(std::max(avoid.right, wanted.left), available.right - width);
+    } else {
+        placed.left = std::max(std::min(avoid.left - width, wanted.left), available.left);
+    }
+    placed.right = placed.left + width;
+    return placed;
+}
+
 std::vector<Rect> TileGrid(int count, const Rect& area, Size picture, Size frame) {
     std::vector<Rect> cells;
     if (count <= 0 || area.Width() <= 0 || area.Height() <= 0) return cells;

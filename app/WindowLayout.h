@@ -29,6 +29,13 @@ Size ReferenceCanvasFor(Size client);
 // apart, "Anova2 - 1".
 std::string UntitledWindowTitle(const std::string& docName, int number);
 
+// Where a window that should leave `avoid` uncovered goes (the help beside the dialog it was opened
+// from): `wanted` itself when it does not overlap `avoid`; else as near `wanted` as it can be at
+// the right or the left of `avoid` inside `available`, on the side with more room, made narrower
+// when that side has less room than its width (never narrower than `leastWidth`, where it may
+// overlap after all).
+Rect PlaceBeside(const Rect& wanted, const Rect& avoid, const Rect& available, int leastWidth);
+
 // Tiles `count` windows over `area` in a grid of equal cells, row by row from the top left (the
 // last row may have empty cells). Of the grids without an empty row, the one whose cells' client
 // areas (a cell less `frame`, a window's frame around its client area) are closest in shape to

@@ -42,6 +42,7 @@ constexpr Size kDecoration{16, 40};
 constexpr QSize kToolBarImage(16, 15);
 constexpr int kHelpTitleBar = 40;  // room for the help window's title bar, which the desktop adds
 constexpr int kMinimumCascadeStep = 8;
+constexpr int kLeastHelpWidth = 220;  // the help made narrower to keep beside a dialog
 
 Rect ToRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
 QRect ToQRect(const Rect& r) { return {r.left, r.top, r.Width(), r.Height()}; }
@@ -320,7 +321,8 @@ void MainWindow::ShowHelp(unsigned context) {
 }
 
 // The help first opens at the right of the main window, below its menu bar and toolbar, so that
-// the menus stay in reach; the screen's edges come first.
+// the menus and tools stay in reach, and beside the dialog it was opened from, whose buttons stay
+// in view; the screen's edges come first.
 void MainWindow::PlaceHelp(QWidget& help) const {
     const QRect frame = geometry();
     int top = frame.top() + menuBar()->sizeHint().height();
@@ -333,6 +335,13 @@ void MainWindow::PlaceHelp(QWidget& help) const {
         position.setY(std::max(position.y(), available.top()));
         const int fits = available.bottom() + 1 - position.y() - kHelpTitleBar;
         if (fits < help.height()) help.resize(help.width(), std::max(fits, 200));
+        if (const QWidget* dialog = QApplication::activeModalWidget(); dialog && dialog != &help) {
+            const QSize frame = help.size() + QSize(kDecoration.cx, kDecoration.cy);
+            const Rect placed = PlaceBeside(ToRect(QRect(position, frame)), ToRect(dialog->frameGeometry()),
+                                            ToRect(available), kLeastHelpWidth + kDecoration.cx);
+            position = {placed.left, placed.top};
+            help.resize(placed.Width() - kDecoration.cx, help.height());
+        }
     }
     help.move(position);
 }

@@ -36,6 +36,16 @@ TEST(WindowLayout, ACanvasOfTooFewRowsIsEnlargedInProportion) {
     EXPECT_EQ(ReferenceCanvasFor({600, 480}), (Size{600, 480}));
 }
 
+// The help beside the dialog it was opened from: on the side with more room, narrowed to it.
+TEST(WindowLayout, PlaceBesideLeavesTheDialogUncovered) {
+    const Rect screen{0, 0, 1280, 1000};
+    const Rect help{720, 60, 1280, 700};
+    EXPECT_EQ(PlaceBeside(help, {440, 400, 840, 600}, screen, 300), (Rect{840, 60, 1280, 700}));
+    EXPECT_EQ(PlaceBeside(help, {800, 400, 1200, 600}, screen, 300), (Rect{240, 60, 800, 700}));
+    EXPECT_EQ(PlaceBeside(help, {100, 750, 500, 900}, screen, 300), help);  // nothing to avoid
+    EXPECT_EQ(PlaceBeside(help, {100, 400, 1180, 600}, screen, 300), (Rect{980, 60, 1280, 700}));  // at least 300
+}
+
 // With no frame the cells' shape is the area's times rows / columns: square grids where they fit,
 // else the wider one of two equally distorted grids.
 TEST(WindowLayout, TileGridForOneToThirteenWindows) {
