@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/HelpFile.h"
+#include "app/WindowLayout.h"
 #include "platform/Keys.h"
 #include "platform/Messages.h"
 #include "web/Json.h"
@@ -79,6 +80,21 @@ EMSCRIPTEN_KEEPALIVE void dulm_init(int width, int height) {
 }
 
 EMSCRIPTEN_KEEPALIVE const char* dulm_resources() { return Keep(ResourcesJson()); }
+
+// Tile's grid, as the desktop makes it: count cells over an area of areaWidth x areaHeight whose
+// clients (a cell less a window's frame of frameWidth x frameHeight) come nearest the pictures'
+// shape, as "[[left, top, right, bottom], ...]".
+EMSCRIPTEN_KEEPALIVE const char* dulm_tile(int count, int areaWidth, int areaHeight, int pictureWidth,
+                                           int pictureHeight, int frameWidth, int frameHeight) {
+    std::string json = "[";
+    for (const Rect& r : TileGrid(count, {0, 0, areaWidth, areaHeight}, {pictureWidth, pictureHeight},
+                                  {frameWidth, frameHeight})) {
+        if (json.size() > 1) json += ',';
+        json += '[' + std::to_string(r.left) + ',' + std::to_string(r.top) + ',' + std::to_string(r.right) + ',' +
+                std::to_string(r.bottom) + ']';
+    }
+    return Keep(json + ']');
+}
 
 // A new window of a demonstration, its view's client area width x height.
 EMSCRIPTEN_KEEPALIVE int dulm_open(unsigned templateId, int width, int height) {

@@ -61,6 +61,11 @@ export class Engine {
   }
 
   init(width, height) { this.module._dulm_init(width, height); }
+  // Tile's cells [[left, top, right, bottom], ...], worked out by the engine as on the desktop.
+  tile(count, area, picture, frame) {
+    return this.json(this.module._dulm_tile(count, area.width, area.height, picture.width, picture.height,
+                                            frame.width, frame.height));
+  }
   resources() { return this.json(this.module._dulm_resources()); }
 
   open(templateId, width, height) { return this.module._dulm_open(templateId, width, height); }
