@@ -81,6 +81,16 @@ EMSCRIPTEN_KEEPALIVE void dulm_init(int width, int height) {
 
 EMSCRIPTEN_KEEPALIVE const char* dulm_resources() { return Keep(ResourcesJson()); }
 
+// Where the help first goes beside the dialog it was asked from, as on the desktop: the wanted
+// rectangle, the dialog's and the page's (left, top, right, bottom each), and the least width;
+// "[left, top, right, bottom]".
+EMSCRIPTEN_KEEPALIVE const char* dulm_place_beside(int wl, int wt, int wr, int wb, int dl, int dt, int dr, int db,
+                                                   int al, int at, int ar, int ab, int leastWidth) {
+    const Rect r = PlaceBeside({wl, wt, wr, wb}, {dl, dt, dr, db}, {al, at, ar, ab}, leastWidth);
+    return Keep('[' + std::to_string(r.left) + ',' + std::to_string(r.top) + ',' + std::to_string(r.right) + ',' +
+                std::to_string(r.bottom) + ']');
+}
+
 // Tile's grid, as the desktop makes it: count cells over an area of areaWidth x areaHeight whose
 // clients (a cell less a window's frame of frameWidth x frameHeight) come nearest the pictures'
 // shape, as "[[left, top, right, bottom], ...]".

@@ -61,6 +61,11 @@ export class Engine {
   }
 
   init(width, height) { this.module._dulm_init(width, height); }
+  // Where a window wanted at `wanted` goes to leave `avoid` uncovered inside `area` (each
+  // [left, top, right, bottom]), no narrower than leastWidth.
+  placeBeside(wanted, avoid, area, leastWidth) {
+    return this.json(this.module._dulm_place_beside(...wanted, ...avoid, ...area, leastWidth));
+  }
   // Tile's cells [[left, top, right, bottom], ...], worked out by the engine as on the desktop.
   tile(count, area, picture, frame) {
     return this.json(this.module._dulm_tile(count, area.width, area.height, picture.width, picture.height,
