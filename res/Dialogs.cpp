@@ -48,7 +48,7 @@ const DialogTemplate& PairsDialog() {
         // The edit comes first in tab order, so that the dialog opens on it; the question has room
         // for its three lines, the range included.
         Make(IDD_PAIRS, "How many pairs?", {0, 0, 142, 58},
-             {Label("How many pairs of points do you want to interchange? (1 - 10)", {6, 6, 88, 26}),
+             {Label("How many pairs of points do you want to interchange? (1 - 10)", {6, 6, 84, 26}),
               Edit(1001, {6, 37, 32, 13}), Ok({100, 6, 36, 14}), Cancel({100, 26, 36, 14})});
     return t;
 }
