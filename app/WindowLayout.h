@@ -16,8 +16,9 @@ inline constexpr int kLeastCanvasRows = 480;
 
 // The main window at start-up: three quarters of the screen's available area, at least
 // `least`, but never more than the area holds with the window manager's frame (`decoration`, the
-// frame's width and height beyond the client area). Returns the client rectangle, centred so
-// that the whole frame lies inside the area.
+// frame's width and height beyond the client area). Returns where the window goes: the top left
+// corner of its frame (the decoration lies right of and below it) and the size of its client
+// area, centred so that the whole frame lies inside the area.
 Rect InitialMainWindow(const Rect& available, Size decoration, Size least);
 
 // The reference canvas W x H for a measured client area: the area itself, or, when it has fewer
