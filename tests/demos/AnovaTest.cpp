@@ -167,7 +167,8 @@ TEST_P(TargetExperiment, ClosingAtAnyMomentEndsTheRunAndReleasesTheMouse) {
 // to the window as the box closes.
 class KeyAnsweringUser final : public Ui {
 public:
-    KeyAnsweringUser(ViewHost& host, KeyStroke key, int answer) : m_host(host), m_key(key), m_answer(answer) {}
+    KeyAnsweringUser(KeyStroke key, int answer) : m_key(key), m_answer(answer) {}
+    void SetHost(ViewHost& host) { m_host = &host; }
     int DoModal(CDialog&) override { return Answer(IDOK); }
     int MessageBox(const std::string&, unsigned) override { return Answer(m_answer); }
     void WinHelp(unsigned) override {}
@@ -175,10 +176,10 @@ public:
 
 private:
     int Answer(int answer) {
-        m_host.PostKey(MakeKeyMessage(WM_KEYUP, m_key.vk, m_key.scan));
+        m_host->PostKey(MakeKeyMessage(WM_KEYUP, m_key.vk, m_key.scan));
         return answer;
     }
-    ViewHost& m_host;
+    ViewHost* m_host = nullptr;
     KeyStroke m_key;
     int m_answer;
 };
@@ -188,9 +189,10 @@ private:
 TEST_P(TargetExperiment, TheKeyThatAnswersAQuestionDoesNotReachTheRun) {
     for (const char* name : {"enter", "space", "esc", "y", "n"}) {
         for (const int answer : {IDYES, IDNO}) {
-            Scenario s(GetParam().id);
             const KeyStroke key = *KeyByName(name);
-            KeyAnsweringUser user(s.Host(), key, answer);
+            KeyAnsweringUser user(key, answer);  // outlives the window, which may still ask it
+            Scenario s(GetParam().id);
+            user.SetHost(s.Host());
             s.User().HandOver(user);
             ASSERT_EQ(s.RunUntil(5000), Activity::Quiescent) << name;
             const std::string waiting =
