@@ -777,9 +777,10 @@ export class Shell {
       this.onHelpModePress(event);
       return;
     }
-    // A view holding the mouse gets every press on the page, in its own client coordinates.
+    // A view holding the mouse gets every press on the page, in its own client coordinates; a
+    // dialog or message box it shows has the mouse while it is up.
     const captor = this.order.find((c) => c.captured);
-    if (captor && !this.helpLayer.contains(event.target)) {
+    if (captor && !this.helpLayer.contains(event.target) && !this.modalOpen()) {
       this.swallow(event);
       this.menubar.exit();
       if (event.button === 0 || event.button === 2) captor.mouse(event);
