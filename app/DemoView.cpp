@@ -71,11 +71,11 @@ void CDemoView::OnStartDemo() {
 }
 
 RunStatus::RunStatus(CView& view, const char* keys, const char* unit, long total)
-    : m_view(view), m_keys(keys), m_unit(unit), m_total(total) {
+    : m_view(view), m_before(view.StatusText()), m_keys(keys), m_unit(unit), m_total(total) {
     Progress(0);
 }
 
-RunStatus::~RunStatus() { m_view.SetStatusText({}); }
+RunStatus::~RunStatus() { m_view.SetStatusText(std::move(m_before)); }
 
 void RunStatus::Progress(long done) {
     char text[256];

@@ -89,7 +89,8 @@ protected:
 };
 
 // What the status bar says while a run goes on: the keys that act now and how far the run is
-// ("sample 1234 of 10000"). The bar shows its idle text again when the run ends, however it ends.
+// ("sample 1234 of 10000"). The bar shows what it said before (the idle text, unless a longer
+// guard speaks there) again when the run ends, however it ends.
 class [[nodiscard]] RunStatus {
 public:
     // unit: what the run counts ("sample"), total of them.
@@ -106,6 +107,7 @@ public:
 
 private:
     CView& m_view;
+    std::string m_before;
     const char* m_keys;
     const char* m_unit;
     long m_total;

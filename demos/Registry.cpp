@@ -60,7 +60,7 @@ const std::vector<DemoDescriptor>& Demos() {
          .makeDocument = Create<CBetaDoc>, .makeView = Create<CBetaView>},
         {.name = "correlation", .templateId = IDR_CORRELATION, .docName = "Correlation",
          .newName = "Correlation Demonstration", .typeName = "Dulm", .extension = "dlm",
-         .menu = DemoMenu(kNoStartDemo, {Popup("Options", {Item("&Circles", ID_CIRCLES, true),
+         .menu = DemoMenu(kNoStartDemo, {Popup("&Options", {Item("&Circles", ID_CIRCLES, true),
                                                           Item("&Letters", ID_LETTERS, true)})}),
          .icon = "correlation", .makeDocument = Create<CCorrDoc>, .makeView = Create<CCorrView>},
         {.name = "regression", .templateId = IDR_REGRESSION, .docName = "Regression",

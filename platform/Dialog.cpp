@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "platform/Ui.h"
+#include "platform/ViewHost.h"
 
 namespace dulm {
 
@@ -164,7 +165,10 @@ void DDV_MinMaxFloat(CDataExchange& dx, float value, float minValue, float maxVa
     dx.Fail(FormatPrompt(kPromptNumberRange, FormatFloat(minValue), FormatFloat(maxValue)));
 }
 
-int CDialog::DoModal() { return CurrentUi().DoModal(*this); }
+int CDialog::DoModal() {
+    CurrentHost().ForgetHeldKeys();
+    return CurrentUi().DoModal(*this);
+}
 
 DialogState CDialog::InitialState() {
     DialogState state;

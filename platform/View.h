@@ -32,6 +32,7 @@ public:
 
     // The status bar's message pane while this view's window is active; empty gives the idle text.
     void SetStatusText(std::string text);
+    std::string StatusText() const;
 
 protected:
     // Maps the logical canvas of this size onto the whole client area (scale to fit).

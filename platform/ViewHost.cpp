@@ -35,6 +35,27 @@ void ViewHost::Close() {
     m_thread.join();
 }
 
+void ViewHost::PostKey(const MSG& m, bool repeat) {
+    const auto vk = static_cast<unsigned>(m.wParam);
+    {
+        std::lock_guard lock(m_keysMutex);
+        const auto held = std::find(m_heldKeys.begin(), m_heldKeys.end(), vk);
+        if (m.message == WM_KEYDOWN && !repeat) {
+            if (held == m_heldKeys.end()) m_heldKeys.push_back(vk);
+        } else if (held == m_heldKeys.end()) {
+            return;  // its press went to a dialog or message box
+        } else if (m.message == WM_KEYUP) {
+            m_heldKeys.erase(held);
+        }
+    }
+    Post(m);
+}
+
+void ViewHost::ForgetHeldKeys() {
+    std::lock_guard lock(m_keysMutex);
+    m_heldKeys.clear();
+}
+
 void ViewHost::Resize(Size client) { Post(MSG{WM_SIZE, 0, 0, {client.cx, client.cy}}); }
 
 std::shared_ptr<Canvas> ViewHost::GetCanvas() const {
@@ -246,6 +267,7 @@ Ui& CurrentUi() { return CurrentHost().GetUi(); }
 
 int AfxMessageBox(const std::string& text, unsigned type) {
     const unsigned icon = (type & 0xF) == MB_YESNO ? unsigned(MB_ICONEXCLAMATION) : 0u;
+    CurrentHost().ForgetHeldKeys();
     return CurrentUi().MessageBox(text, type | icon);
 }
 
@@ -261,6 +283,7 @@ void CDocument::UpdateAllViews(CView* sender) {
 void CView::SetScaleToFitSize(Size total) { m_host->SetScaleToFitSize(total); }
 void CView::InvalidateRect() { m_host->Invalidate(); }
 void CView::SetStatusText(std::string text) { m_host->SetStatusText(std::move(text)); }
+std::string CView::StatusText() const { return m_host->StatusText(); }
 void CView::SetTimer(unsigned id, unsigned intervalMs) { m_host->Queue().SetTimer(id, intervalMs); }
 void CView::KillTimer(unsigned id) { m_host->Queue().KillTimer(id); }
 Dc CView::GetDC() { return m_host->MakeDc(); }

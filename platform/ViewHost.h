@@ -58,6 +58,11 @@ public:
     void Start();
     void Close();
     void Post(const MSG& m) { m_queue.Post(m); }
+    // A key pressed or released in the live window (WM_KEYDOWN or WM_KEYUP). A key that answered a
+    // dialog or message box is the dialog's: its release, and the repeats of its press, never
+    // reach the view. Only the keys whose press the view was given since the view last asked
+    // something are passed on when released or repeated.
+    void PostKey(const MSG& m, bool repeat = false);
     void Resize(Size client);
     MessageQueue& Queue() { return m_queue; }
     Clock& GetClock() { return *m_clock; }
@@ -91,6 +96,8 @@ public:
     // Draws on the host's canvas, which outlives every view and Dc of the host.
     Dc MakeDc();
     Ui& GetUi() { return m_ui; }
+    // A dialog or message box is opening: the keys down now belong to it (see PostKey).
+    void ForgetHeldKeys();
     void SetStatusText(std::string text);
 
 private:
@@ -114,6 +121,8 @@ private:
     std::string m_failure;
     std::string m_statusText;
     std::map<unsigned, std::atomic<int>> m_commandStates;
+    std::mutex m_keysMutex;
+    std::vector<unsigned> m_heldKeys;  // virtual keys whose press the view was given
 
     // Owned by the view's thread.
     std::unique_ptr<CDocument> m_document;

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include <QAccessibleWidget>
+#include <QAction>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -23,6 +25,12 @@ QString HexId(unsigned context) {
 
 QString MissingTopicHtml(const QString& id) {
     return QStringLiteral("<h2>No help</h2><p>There is no help page for topic %1.</p>").arg(id.toHtmlEscaped());
+}
+
+// Screen readers announce the help as a window of its own, as they do a dialog.
+QAccessibleInterface* AccessibleHelpWindow(const QString&, QObject* object) {
+    if (auto* help = qobject_cast<HelpWindow*>(object)) return new QAccessibleWidget(help, QAccessible::Window);
+    return nullptr;
 }
 
 }  // namespace
@@ -60,6 +68,17 @@ HelpWindow::HelpWindow(std::filesystem::path helpFile)
     layout->addLayout(buttons);
     layout->addWidget(m_browser);
     resize(560, 640);
+    // Esc closes the help, wherever its focus is.
+    auto* close = new QAction(this);
+    close->setShortcut(Qt::Key_Escape);
+    close->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
+    static const bool announced = [] {
+        QAccessible::installFactory(&AccessibleHelpWindow);
+        return true;
+    }();
+    (void)announced;
 }
 
 // Loaded on first use, so that a missing help file costs nothing until help is asked for.

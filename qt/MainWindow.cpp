@@ -17,6 +17,7 @@
 #include <QToolBar>
 #include <QWindow>
 
+#include "app/WindowLayout.h"
 #include "demos/Registry.h"
 #include "qt/AboutDialog.h"
 #include "qt/ChildWindow.h"
@@ -35,16 +36,16 @@ namespace dulm {
 
 namespace {
 
-constexpr QSize kMinimumFrame(800, 600);
+constexpr Size kMinimumFrame{800, 600};
+// What a window manager's frame adds to a window, about: borders and the title bar.
+constexpr Size kDecoration{16, 40};
 constexpr QSize kToolBarImage(16, 15);
 constexpr int kHelpTitleBar = 40;  // room for the help window's title bar, which the desktop adds
 constexpr int kMinimumCascadeStep = 8;
+constexpr int kLeastHelpWidth = 220;  // the help made narrower to keep beside a dialog
 
-QSize InitialFrameSize() {
-    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    return {std::max(kMinimumFrame.width(), available.width() * 3 / 4),
-            std::max(kMinimumFrame.height(), available.height() * 3 / 4)};
-}
+Rect ToRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
+QRect ToQRect(const Rect& r) { return {r.left, r.top, r.Width(), r.Height()}; }
 
 }  // namespace
 
@@ -115,17 +116,20 @@ void MainWindow::CreateStatusBar() {
 // the MDI area less a demonstration window's frame, so that the first window shows its canvas
 // pixel for pixel. It is never measured again: views keep the proportions of the start-up size.
 void MainWindow::RecordReferenceCanvas() {
-    const QSize frame = InitialFrameSize();
-    resize(frame);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect client = ToQRect(InitialMainWindow(ToRect(screen->availableGeometry()), kDecoration, kMinimumFrame));
+        resize(client.size());
+        move(client.topLeft());  // the frame's corner: the decoration lies right and below it
+    } else {
+        resize(kMinimumFrame.cx, kMinimumFrame.cy);
+    }
     layout()->activate();  // places the MDI area below the menu bar and toolbar, above the status bar
     QMdiSubWindow probe;   // a demonstration window's frame as the style draws it
     probe.setWidget(new QWidget);
     m_mdi->addSubWindow(&probe);
     probe.ensurePolished();
     const QSize client = m_mdi->contentsRect().size().shrunkBy(probe.contentsMargins());
-    m_frame = std::make_unique<CMainFrame>(Size{client.width(), client.height()});
+    m_frame = std::make_unique<CMainFrame>(ReferenceCanvasFor(Size{client.width(), client.height()}));
     SetAppMainFrame(m_frame.get());
 }
 
@@ -227,6 +231,23 @@ void MainWindow::Cascade() {
     if (active) m_mdi->setActiveSubWindow(active);
 }
 
+// Equal cells in the grid whose windows' client areas come nearest the pictures' shape.
+void MainWindow::Tile() {
+    std::vector<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : m_mdi->subWindowList())
+        if (window->isVisible() && !window->isMinimized()) windows.push_back(window);
+    if (windows.empty()) return;
+    QMdiSubWindow* active = m_mdi->currentSubWindow();
+    for (QMdiSubWindow* window : windows)
+        if (window->isMaximized()) window->showNormal();
+    const QMargins margins = windows.front()->contentsMargins();
+    const Size frame{margins.left() + margins.right(), margins.top() + margins.bottom()};
+    const std::vector<Rect> cells =
+        TileGrid(int(windows.size()), ToRect(MdiViewport()), m_frame->ReferenceCanvas(), frame);
+    for (size_t i = 0; i < windows.size(); ++i) windows[i]->setGeometry(ToQRect(cells[i]));
+    if (active) m_mdi->setActiveSubWindow(active);
+}
+
 void MainWindow::updateMenus() {
     if (m_toolBar) m_actions->Action(res::ID_VIEW_TOOLBAR)->setChecked(!m_toolBar->isHidden());
     m_actions->Action(res::ID_VIEW_STATUS_BAR)->setChecked(!m_statusBar->isHidden());
@@ -265,7 +286,7 @@ void MainWindow::OnCommand(unsigned id) {
         m_statusBar->setHidden(!m_statusBar->isHidden());
         return updateMenus();
     case ID_WINDOW_CASCADE: return Cascade();
-    case ID_WINDOW_TILE_HORZ: return m_mdi->tileSubWindows();
+    case ID_WINDOW_TILE_HORZ: return Tile();
     case ID_APP_ABOUT: AboutDialog::Show(this, HelpRequester()); return;
     case ID_HELP_INDEX:
     case ID_DEFAULT_HELP: return m_help->ShowIndex();
@@ -300,7 +321,8 @@ void MainWindow::ShowHelp(unsigned context) {
 }
 
 // The help first opens at the right of the main window, below its menu bar and toolbar, so that
-// the menus stay in reach; the screen's edges come first.
+// the menus and tools stay in reach, and beside the dialog it was opened from, whose buttons stay
+// in view; the screen's edges come first.
 void MainWindow::PlaceHelp(QWidget& help) const {
     const QRect frame = geometry();
     int top = frame.top() + menuBar()->sizeHint().height();
@@ -313,6 +335,13 @@ void MainWindow::PlaceHelp(QWidget& help) const {
         position.setY(std::max(position.y(), available.top()));
         const int fits = available.bottom() + 1 - position.y() - kHelpTitleBar;
         if (fits < help.height()) help.resize(help.width(), std::max(fits, 200));
+        if (const QWidget* dialog = QApplication::activeModalWidget(); dialog && dialog != &help) {
+            const QSize frame = help.size() + QSize(kDecoration.cx, kDecoration.cy);
+            const Rect placed = PlaceBeside(ToRect(QRect(position, frame)), ToRect(dialog->frameGeometry()),
+                                            ToRect(available), kLeastHelpWidth + kDecoration.cx);
+            position = {placed.left, placed.top};
+            help.resize(placed.Width() - kDecoration.cx, help.height());
+        }
     }
     help.move(position);
 }
@@ -333,7 +362,7 @@ void MainWindow::OnFileNew() {
 
 ChildWindow* MainWindow::NewDemo(const CMultiDocTemplate& tmpl) {
     const int number = ++m_untitled[tmpl.ResourceId()];
-    return OpenDemo(tmpl, QString::fromStdString(tmpl.GetDocString(CMultiDocTemplate::docName)) + QString::number(number));
+    return OpenDemo(tmpl, QString::fromStdString(UntitledWindowTitle(tmpl.GetDocString(CMultiDocTemplate::docName), number)));
 }
 
 QRect MainWindow::MdiViewport() const { return {QPoint(0, 0), m_mdi->viewport()->size()}; }

@@ -58,6 +58,8 @@ public:
     // "&Cascade": the windows restored, overlapping, each a title bar's height below and right of
     // the one behind it, all of one size, the active one last and on top.
     void Cascade();
+    // Tiles the demonstration windows in a grid of equal cells of about the pictures' shape.
+    void Tile();
     void ShowHelp(unsigned context);
     HelpRequest HelpRequester();
 

@@ -48,10 +48,15 @@ int QtUi::Ask(MakeDialog make, Translate translate) {
 void QtUi::Show(QDialog* dialog, std::shared_ptr<Answer> answer, Translate translate) {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::WindowModal);
-    connect(dialog, &QDialog::finished, this,
-            [answer, translate](int finishedWith) { answer->Give(translate(finishedWith)); });
+    connect(dialog, &QDialog::finished, this, [this, answer, translate](int finishedWith) {
+        answer->Give(translate(finishedWith));
+        // The view takes the mouse back once nothing of it asks the user any more.
+        if (m_captured && !m_closed && m_viewWidget && OpenDialogs().empty()) m_viewWidget->grabMouse();
+    });
     std::erase_if(m_open, [](const QPointer<QDialog>& open) { return open.isNull(); });
     m_open.emplace_back(dialog);
+    // A dialog or message box answers the mouse: the view lets go of it meanwhile.
+    if (m_viewWidget && QWidget::mouseGrabber() == m_viewWidget) m_viewWidget->releaseMouse();
     dialog->show();
 }
 
@@ -73,11 +78,12 @@ void QtUi::WinHelp(unsigned context) {
 
 void QtUi::SetCapture(bool captured) {
     Post([this, captured] {
+        m_captured = captured;
         if (m_closed || !m_viewWidget) return;
-        if (captured)
-            m_viewWidget->grabMouse();
-        else
+        if (!captured)
             m_viewWidget->releaseMouse();
+        else if (OpenDialogs().empty())
+            m_viewWidget->grabMouse();
     });
 }
 

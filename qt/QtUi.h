@@ -56,6 +56,7 @@ private:
     HelpRequest m_help;
     QPointer<QWidget> m_viewWidget;
     bool m_closed = false;
+    bool m_captured = false;  // the view holds the mouse (let go while a dialog is up)
     std::vector<QPointer<QDialog>> m_open;
     std::mutex m_postedMutex;
     std::deque<std::function<void()>> m_posted;

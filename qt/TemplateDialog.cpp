@@ -77,6 +77,21 @@ TemplateDialog::TemplateDialog(CDialog& dialog, HelpRequest help, QWidget* paren
         if (control.id >= 0) m_controls[control.id] = widget;
     }
     Apply(dialog.InitialState());
+    FocusFirstControl();
+}
+
+// The dialog opens on its first control in tab order that takes the focus (of a radio group, the
+// button checked), an edit with its whole text selected, so that typing replaces the value.
+void TemplateDialog::FocusFirstControl() {
+    for (const DialogControl& control : m_dialog->Template().controls) {
+        QWidget* widget = Control(control.id);
+        if (!widget || widget->focusPolicy() == Qt::NoFocus || !widget->isEnabled()) continue;
+        if (auto* radio = qobject_cast<QRadioButton*>(widget); radio && radio->group())
+            if (QAbstractButton* checked = radio->group()->checkedButton()) widget = checked;
+        widget->setFocus(Qt::TabFocusReason);
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->selectAll();
+        return;
+    }
 }
 
 // Text in a face other than the one the templates were drawn for may need a little more room than

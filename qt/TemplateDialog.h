@@ -47,6 +47,7 @@ private:
     static QRect Fitted(const QWidget& widget, QRect rect, int freeRight);
     static int FreeRight(const DialogTemplate& tmpl, const DialogControl& control, const DialogUnits& units);
     QAbstractButton* CreateRadio(const DialogControl& control);
+    void FocusFirstControl();
     void OnButton(int id);
     void OnOk();
     void ShowRefusal(const ExchangeFailure& failure);

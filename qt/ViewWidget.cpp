@@ -130,7 +130,7 @@ void ViewWidget::resizeEvent(QResizeEvent* event) {
 void ViewWidget::PostKey(unsigned message, const QKeyEvent& event) {
     if (!m_host || m_shutDown) return;
     const KeyStroke key = KeyMap::Translate(event.key(), event.modifiers());
-    m_host->Post(MakeKeyMessage(message, key.vk, key.scan));
+    m_host->PostKey(MakeKeyMessage(message, key.vk, key.scan), event.isAutoRepeat());
 }
 
 void ViewWidget::keyPressEvent(QKeyEvent* event) { PostKey(WM_KEYDOWN, *event); }

@@ -45,16 +45,17 @@ const DialogTemplate& AboutDialog() {
 
 const DialogTemplate& PairsDialog() {
     static const DialogTemplate t =
-        Make(IDD_PAIRS, "How many pairs?", {0, 0, 142, 48},
-             {Ok({100, 6, 36, 14}), Cancel({100, 26, 36, 14}),
-              Label("How many pairs of points do you want to interchange? (1 - 10)", {6, 6, 88, 18}),
-              Edit(1001, {6, 28, 32, 13})});
+        // The edit comes first in tab order, so that the dialog opens on it; the question has room
+        // for its three lines, the range included.
+        Make(IDD_PAIRS, "How many pairs?", {0, 0, 142, 58},
+             {Label("How many pairs of points do you want to interchange? (1 - 10)", {6, 6, 84, 26}),
+              Edit(1001, {6, 37, 32, 13}), Ok({100, 6, 36, 14}), Cancel({100, 26, 36, 14})});
     return t;
 }
 
 const DialogTemplate& CentralDialog() {
     static const DialogTemplate t = WithShapes(
-        Make(IDD_CENTRAL, "Dialog", {0, 0, 189, 108},
+        Make(IDD_CENTRAL, "Choose Parameters", {0, 0, 189, 108},
              {Edit(1002, {66, 18, 40, 13}), Edit(1001, {66, 44, 40, 13}), Ok({24, 82, 50, 14}),
               Cancel({109, 82, 50, 14}), Label("Number of Samples", {1, 18, 64, 8}),
               Label("1000 - 50000", {13, 27, 50, 8}), Label("Sample Size", {13, 42, 50, 8}),

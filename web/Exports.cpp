@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/HelpFile.h"
+#include "app/WindowLayout.h"
 #include "platform/Keys.h"
 #include "platform/Messages.h"
 #include "web/Json.h"
@@ -80,6 +81,31 @@ EMSCRIPTEN_KEEPALIVE void dulm_init(int width, int height) {
 
 EMSCRIPTEN_KEEPALIVE const char* dulm_resources() { return Keep(ResourcesJson()); }
 
+// Where the help first goes beside the dialog it was asked from, as on the desktop: the wanted
+// rectangle, the dialog's and the page's (left, top, right, bottom each), and the least width;
+// "[left, top, right, bottom]".
+EMSCRIPTEN_KEEPALIVE const char* dulm_place_beside(int wl, int wt, int wr, int wb, int dl, int dt, int dr, int db,
+                                                   int al, int at, int ar, int ab, int leastWidth) {
+    const Rect r = PlaceBeside({wl, wt, wr, wb}, {dl, dt, dr, db}, {al, at, ar, ab}, leastWidth);
+    return Keep('[' + std::to_string(r.left) + ',' + std::to_string(r.top) + ',' + std::to_string(r.right) + ',' +
+                std::to_string(r.bottom) + ']');
+}
+
+// Tile's grid, as the desktop makes it: count cells over an area of areaWidth x areaHeight whose
+// clients (a cell less a window's frame of frameWidth x frameHeight) come nearest the pictures'
+// shape, as "[[left, top, right, bottom], ...]".
+EMSCRIPTEN_KEEPALIVE const char* dulm_tile(int count, int areaWidth, int areaHeight, int pictureWidth,
+                                           int pictureHeight, int frameWidth, int frameHeight) {
+    std::string json = "[";
+    for (const Rect& r : TileGrid(count, {0, 0, areaWidth, areaHeight}, {pictureWidth, pictureHeight},
+                                  {frameWidth, frameHeight})) {
+        if (json.size() > 1) json += ',';
+        json += '[' + std::to_string(r.left) + ',' + std::to_string(r.top) + ',' + std::to_string(r.right) + ',' +
+                std::to_string(r.bottom) + ']';
+    }
+    return Keep(json + ']');
+}
+
 // A new window of a demonstration, its view's client area width x height.
 EMSCRIPTEN_KEEPALIVE int dulm_open(unsigned templateId, int width, int height) {
     Command c;
@@ -116,11 +142,14 @@ EMSCRIPTEN_KEEPALIVE void dulm_close(int window) {
 }
 
 // A key by the render tool's name for it ("0", "num7", "esc", "pause", "f1", "space", "a", ...);
-// down is 1 for a key press, 0 for its release. Keys without a name are not passed on.
+// down is 1 for a key press, 2 for a press repeated while the key is held, 0 for its release.
+// Keys without a name are not passed on.
 EMSCRIPTEN_KEEPALIVE void dulm_key(int window, const char* name, int down) {
     const std::optional<KeyStroke> key = KeyByName(name);
     if (!key) return;
-    Shell::Instance().Post(InputOf(window, MakeKeyMessage(down ? WM_KEYDOWN : WM_KEYUP, key->vk, key->scan)));
+    Command c = InputOf(window, MakeKeyMessage(down ? WM_KEYDOWN : WM_KEYUP, key->vk, key->scan));
+    c.repeat = down == 2;
+    Shell::Instance().Post(c);
 }
 
 // button 0 left, 2 right; x, y in the view's client area.

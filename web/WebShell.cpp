@@ -1,5 +1,6 @@
 #include "web/WebShell.h"
 
+#include "app/WindowLayout.h"
 #include "demos/Registry.h"
 #include "harness/RenderOptions.h"
 #include "harness/Scenario.h"
@@ -71,7 +72,7 @@ std::shared_ptr<Shell::Window> Shell::Find(int window) {
 void Shell::Handle(Command& command) {
     switch (command.kind) {
     case Command::Kind::Init:
-        m_frame = std::make_unique<CMainFrame>(command.size);
+        m_frame = std::make_unique<CMainFrame>(ReferenceCanvasFor(command.size));
         SetAppMainFrame(m_frame.get());
         m_templates = MakeDemoTemplates();
         return;
@@ -87,6 +88,8 @@ void Shell::Handle(Command& command) {
     if (!host) return;
     if (command.kind == Command::Kind::Resize)
         host->Resize(command.size);
+    else if (command.message.message == WM_KEYDOWN || command.message.message == WM_KEYUP)
+        host->PostKey(command.message, command.repeat);
     else
         host->Post(command.message);
 }
@@ -100,7 +103,7 @@ void Shell::Open(const Command& command) {
     w->id = command.window;
     w->ui = std::make_unique<WebUi>(w->id);
     ViewOptions options;
-    options.title = tmpl->GetDocString(CMultiDocTemplate::docName) + std::to_string(++m_instances[tmpl->ResourceId()]);
+    options.title = UntitledWindowTitle(tmpl->GetDocString(CMultiDocTemplate::docName), ++m_instances[tmpl->ResourceId()]);
     options.clientSize = command.size;
     options.trackedCommands = res::ViewCommands(MenuOf(tmpl->ResourceId()));
     const int id = w->id;

@@ -34,6 +34,7 @@ struct Command {
     unsigned templateId = 0;
     Size size;
     MSG message{};
+    bool repeat = false;  // a key press repeated while the key is held
     std::vector<std::string> args;  // a link's render options
 };
 

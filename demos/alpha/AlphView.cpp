@@ -73,10 +73,12 @@ void CAlphView::OnDraw(Dc& dc) {
     if (twoTailed) picture.FillTail({picture.X(-crit), y}, curve.first, kLightGrey);
 
     const int x = 2 * (W() - 16) / 3;
-    dc.TextOut(x, (H() - 40) / 3, twoTailed ? "alpha = 0.05  ...  two-tailed" : "alpha = 0.05  ...  one-tailed");
+    using Away = DensityPicture::Away;
+    picture.PutText({x, (H() - 40) / 3}, twoTailed ? "alpha = 0.05  ...  two-tailed" : "alpha = 0.05  ...  one-tailed",
+                    Away::Down);
     char text[64];
     std::snprintf(text, sizeof text, "%s = %1.2f", d.symbol, static_cast<double>(crit));
-    dc.TextOut(x, (H() - 40) / 2, text);
+    picture.PutText({x, (H() - 40) / 2}, text, Away::Down);
 }
 
 }  // namespace dulm

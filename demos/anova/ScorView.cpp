@@ -33,7 +33,7 @@ void CScorView::OnDraw(Dc& dc) {
 
     const auto cells = Cells(doc);
     const bool practise = WantsPractice();
-    const MouseCapture capture;
+    const MouseCapture capture(*this);
     if (!RunPracticeAndData(dc, practise, cells, doc.m_targetSize, kPassMarks, nullptr)) {
         doc.m_bAborted = 1;
         return;

@@ -41,7 +41,7 @@ void CScor2View::OnDraw(Dc& dc) {
 
     const auto cells = Cells(doc);
     const bool practise = WantsPractice();
-    const MouseCapture capture;
+    const MouseCapture capture(*this);
     if (!RunPracticeAndData(dc, practise, cells, doc.m_targetSize, kPassMarks,
                             "You're ready for the data session.  Hit any key.")) {
         doc.m_bAborted = 1;

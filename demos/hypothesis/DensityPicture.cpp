@@ -1,5 +1,6 @@
 #include "demos/hypothesis/DensityPicture.h"
 
+#include <algorithm>
 #include <string>
 
 #include "plot/AxisLabels.h"
@@ -14,13 +15,43 @@ DensityPicture::DensityPicture(Dc& dc, Size canvas, float xmin, float xmax, floa
       m_scale(DensityScale::For(m_box, m_axes)),
       m_pen(dc, {canvas.cx - 1, canvas.cy - 1}) {}
 
-void DensityPicture::DrawLabels(std::string_view name, float centre, float step) const {
-    m_dc.TextOut(0, 0, std::string(name) + " Distribution");
-    DrawYAxisTopAndMiddle(m_dc, m_canvas, "%.2f", m_axes.ymax);
-    DrawYAxisZero(m_dc, m_canvas);
+void DensityPicture::DrawLabels(std::string_view name, float centre, float step) {
+    PutText({0, 0}, std::string(name) + " Distribution", Away::Right);
+    for (const AxisLabel& label : YAxisTopAndMiddleLabels(m_canvas, "%.2f", m_axes.ymax))
+        PutText(label.at, label.text, Away::Down);
+    const AxisLabel zero = YAxisZeroLabel(m_canvas);
+    PutText(zero.at, zero.text, Away::Down);
     float values[7];
     for (int k = 0; k < 7; ++k) values[k] = centre + static_cast<float>(k - 3) * step;
-    DrawXAxisLabels(m_dc, m_canvas, values, 6);
+    for (const AxisLabel& label : XAxisLabels(m_canvas, values, 6)) PutText(label.at, label.text, Away::Right);
+}
+
+void DensityPicture::PutText(Point at, std::string_view text, Away away) {
+    const Size extent = m_dc.GetTextExtentPoint(text);
+    const auto inside = [&](Rect r) {
+        const int dx = std::max(0, std::min(r.left, m_canvas.cx - extent.cx)) - r.left;
+        const int dy = std::max(0, std::min(r.top, m_canvas.cy - extent.cy)) - r.top;
+        return Rect{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+    };
+    Rect r = inside({at.x, at.y, at.x + extent.cx, at.y + extent.cy});
+    const auto overlapped = [&]() -> const Rect* {
+        for (const Rect& t : m_texts)
+            if (r.left < t.right && t.left < r.right && r.top < t.bottom && t.top < r.bottom) return &t;
+        return nullptr;
+    };
+    // Each move passes one text written before; the canvas's edge ends the search.
+    for (size_t moves = 0; moves <= m_texts.size(); ++moves) {
+        const Rect* other = overlapped();
+        if (!other) break;
+        const int gap = extent.cy / 4;  // a little room between two texts side by side
+        const Rect moved = away == Away::Right
+                               ? Rect{other->right + gap, r.top, other->right + gap + extent.cx, r.bottom}
+                               : Rect{r.left, other->bottom, r.right, other->bottom + extent.cy};
+        if (moved.right > m_canvas.cx || moved.bottom > m_canvas.cy) break;
+        r = moved;
+    }
+    m_dc.TextOut(r.left, r.top, text);
+    m_texts.push_back(r);
 }
 
 CurveEnds DensityPicture::Plot(DensityFn density, Colour colour) {

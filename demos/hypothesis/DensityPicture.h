@@ -4,14 +4,15 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "plot/PlotDensity.h"
 
 namespace dulm {
 
-// The sentence names a menu the program does not have; it is what these windows have always said.
+// The sentence of a window whose dialog was cancelled: it names the command that starts the run.
 inline constexpr const char* kIllustrationInstruction =
-    "Use 'Start Illustration' on the 'Illustrate' menu to start the illustration.";
+    "Use 'Start Demo' on the 'Demo' menu to start the illustration.";
 
 // Where a plotted curve starts and ends, on the canvas.
 struct CurveEnds {
@@ -26,7 +27,14 @@ public:
 
     // "<name> Distribution" at the top left; ymax, its half and 0 up the y axis; seven values
     // under the plot, xmin to xmax in steps of a sixth.
-    void DrawLabels(std::string_view name, float centre, float step) const;
+    void DrawLabels(std::string_view name, float centre, float step);
+
+    // Which way a text moves off one drawn before it that it would overlap.
+    enum class Away { Right, Down };
+    // Writes a text at its place when it fits there; else the nearest place inside the canvas
+    // and clear of the texts this picture wrote before it (as far as the canvas has room): a
+    // small window's larger font keeps every text whole and apart.
+    void PutText(Point at, std::string_view text, Away away);
 
     // The curve in outline, in colour, from its zero level at the left edge of the curve area.
     CurveEnds Plot(DensityFn density, Colour colour);
@@ -50,6 +58,7 @@ private:
     DensityAxes m_axes;
     DensityScale m_scale;
     PixelPen m_pen;
+    std::vector<Rect> m_texts;  // where the texts written so far lie
 };
 
 }  // namespace dulm

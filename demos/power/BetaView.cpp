@@ -1,6 +1,7 @@
 #include "demos/power/BetaView.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "app/ViewConventions.h"
 #include "demos/hypothesis/DensityPicture.h"
@@ -68,9 +69,13 @@ void CBetaView::OnDraw(Dc& dc) {
 
     const int x = 13 * (W() - 16) / 16;
     const int y0 = (H() - 40) / 5;
-    DrawNumber(dc, x, y0, "sd = %1.2f", sd);
-    dc.TextOut(x, y0 + 30, "alpha = 0.05");
-    DrawNumber(dc, x, y0 + 60, "crit. value = %1.2f", crit);
+    using Away = DensityPicture::Away;
+    char text[64];
+    std::snprintf(text, sizeof text, "sd = %1.2f", static_cast<double>(sd));
+    picture.PutText({x, y0}, text, Away::Down);
+    picture.PutText({x, y0 + 30}, "alpha = 0.05", Away::Down);
+    std::snprintf(text, sizeof text, "crit. value = %1.2f", static_cast<double>(crit));
+    picture.PutText({x, y0 + 60}, text, Away::Down);
 }
 
 }  // namespace dulm

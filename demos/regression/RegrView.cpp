@@ -59,13 +59,29 @@ bool CutToReach(ScaledPoint& a, ScaledPoint& z) {
 CRegrDoc& CRegrView::Doc() const { return static_cast<CRegrDoc&>(*GetDocument()); }
 
 // A click left of the centroid (or on it) moves the left end, one right of it the right end.
-// The first click of a game only records its end; every later one shows the line again.
+// The first click of a game marks its end at once; every later one shows the line again.
 void CRegrView::OnLButtonDown(unsigned /*nFlags*/, Point point) {
-    if (m_bStopped) return;
-    const Point p = GetDC().DPtoLP(point);
-    (p.x > m_centroidX ? m_right : m_left) = p;
-    if (m_bWaiting) m_bWaiting = 0;
-    else GetDocument()->UpdateAllViews();
+    if (m_bStopped || !m_frame) return;
+    Dc dc = GetDC();
+    const Point p = dc.DPtoLP(point);
+    const bool right = p.x > m_centroidX;
+    (right ? m_right : m_left) = p;
+    (right ? m_rightData : m_leftData) = DataOf(p);
+    ++m_clicks;
+    if (m_bWaiting) {
+        m_bWaiting = 0;
+        DrawChosenEnd(dc, p);
+    } else {
+        GetDocument()->UpdateAllViews();
+    }
+}
+
+void CRegrView::DrawChosenEnd(Dc& dc, Point p) const {
+    const SelectGuard<Pen> pen(dc, m_penLine);
+    dc.MoveTo(p.x - 3, p.y);
+    dc.LineTo(p.x + 4, p.y);
+    dc.MoveTo(p.x, p.y - 3);
+    dc.LineTo(p.x, p.y + 4);
 }
 
 // Esc ends the game: the least-squares line replaces the user's.
@@ -112,10 +128,15 @@ void CRegrView::OnDraw(Dc& dc) {
     if (m_bWaiting) return;
     if (m_bStopped) doc.m_bUserLine = 0;
 
+    if (doc.m_bUserLine && m_clicks == 1) {  // a repaint before the second click
+        DrawScatter(dc);
+        DrawChosenEnd(dc, m_leftData ? m_left : m_right);
+        return;
+    }
     if (doc.m_bUserLine) {
-        double xL = 0.0, yL = 0.0, xR = 0.0, yR = 0.0;
-        ToData(m_left, xL, yL);
-        ToData(m_right, xR, yR);
+        const ScaledPoint left = m_leftData.value_or(DataOf({0, 0}));
+        const ScaledPoint right = m_rightData.value_or(DataOf({0, 0}));
+        const double xL = left.u, yL = left.v, xR = right.u, yR = right.v;
         m_x0 = xL;
         m_y0 = yL;
         // Ends (nearly) one above the other get a steep line instead of a division by almost nothing.
@@ -140,6 +161,12 @@ void CRegrView::OnDraw(Dc& dc) {
 ScaledPoint CRegrView::Scaled(double x, double y) const { return {(x + 5.0) * m_xScale, (y + 5.0) * m_yScale}; }
 
 Point CRegrView::RawOf(ScaledPoint s) const { return {Rnd(s.u), m_frame->xRow - Rnd(s.v)}; }
+
+ScaledPoint CRegrView::DataOf(Point p) const {
+    ScaledPoint data;
+    ToData(p, data.u, data.v);
+    return data;
+}
 
 void CRegrView::ToData(Point p, double& x, double& y) const {
     const ScatterFrame& f = *m_frame;
@@ -183,6 +210,7 @@ void CRegrView::DrawScatter(Dc& dc) {
     dc.LineTo(c.x + 1, c.y - 1);
     dc.LineTo(c.x + 1, c.y + 1);
     m_centroidX = c.x;
+    m_centroid = c;
 }
 
 void CRegrView::PlotLetter(Dc& dc, double x, double y, char letter) {
@@ -231,8 +259,7 @@ void CRegrView::DrawFittedLine(Dc& dc) {
             dc.LineTo(f.Place(point.x, yrLine));
             char text[32];
             std::snprintf(text, sizeof text, "%.3f", std::fabs(fitted - doc.m_y[i]));
-            const Point mid = f.Place(point.x, (yrLine + point.y) / 2);
-            dc.TextOut(mid.x, mid.y - f.ch / 2, text);
+            DrawResidualLabel(dc, f.Place(point.x, (yrLine + point.y) / 2), text);
         }
     }
 
@@ -240,6 +267,19 @@ void CRegrView::DrawFittedLine(Dc& dc) {
     DrawNumber(dc, f.Wl / 2 - 3 * f.cw, 3 * f.ch / 4, "Syx = %.7f", m_syx);
     DrawNumber(dc, f.Wl / 2 - 3 * f.cw, 11 * f.ch / 4, "err = %.7f", m_err);
     dc.SetTextColor(kBlack);
+}
+
+// The label's box is moved just above or below the red square (the side of the label's middle)
+// when it would overlap it.
+void CRegrView::DrawResidualLabel(Dc& dc, Point mid, const char* text) const {
+    const int ch = m_frame->ch;
+    const Size extent = dc.GetTextExtentPoint(text);
+    int top = mid.y - ch / 2;
+    const Rect marker{m_centroid.x - 1, m_centroid.y - 1, m_centroid.x + 2, m_centroid.y + 2};
+    const bool covers = mid.x < marker.right && marker.left < mid.x + extent.cx && top < marker.bottom &&
+                        marker.top < top + extent.cy;
+    if (covers) top = mid.y <= m_centroid.y ? marker.top - extent.cy : marker.bottom;
+    dc.TextOut(mid.x, top, text);
 }
 
 // "a = (-2, 0.123)" and so on, left to right.

@@ -45,6 +45,11 @@ private:
     // The line of slope m_slope through (m_x0, m_y0), the residuals with their lengths, Syx and err.
     void DrawFittedLine(Dc& dc);
     void DrawPointList(Dc& dc);
+    // A small cross in the line's colour where the first end was clicked.
+    void DrawChosenEnd(Dc& dc, Point p) const;
+    // A residual's length beside its middle, moved off the centroid marker when it would cover it.
+    void DrawResidualLabel(Dc& dc, Point mid, const char* text) const;
+    ScaledPoint DataOf(Point p) const;
     Point Raw(double x, double y) const { return RawOf(Scaled(x, y)); }
     ScaledPoint Scaled(double x, double y) const;
     Point RawOf(ScaledPoint s) const;
@@ -58,6 +63,11 @@ private:
     int m_bHelpPressed = 0;
     Point m_left;   // the clicked ends, in logical coordinates
     Point m_right;
+    // The same ends in data values, which a resize (a new frame for the scaled font) leaves where
+    // they are; none for an end not clicked yet, which stays at the canvas's origin.
+    std::optional<ScaledPoint> m_leftData;
+    std::optional<ScaledPoint> m_rightData;
+    int m_clicks = 0;  // of this game
 
     // The view's own pens and brush, kept as long as the view.
     const Pen m_penLine{kScatterLine, 0};
@@ -69,6 +79,7 @@ private:
     double m_xScale = 1.0;
     double m_yScale = 1.0;
     int m_centroidX = 0;
+    Point m_centroid;
     double m_r = 0.0;
     double m_syx = 0.0;
     double m_slope = 0.0;

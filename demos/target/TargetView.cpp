@@ -23,8 +23,17 @@ void FillBlack(Dc& dc) {
 
 }  // namespace
 
-MouseCapture::MouseCapture() { CurrentUi().SetCapture(true); }
-MouseCapture::~MouseCapture() { CurrentUi().SetCapture(false); }
+// Menus and the window's close box get no clicks while the experiment holds the mouse: the
+// status bar says how to get out meanwhile.
+MouseCapture::MouseCapture(CView& view) : m_view(view) {
+    CurrentUi().SetCapture(true);
+    m_view.SetStatusText(kCaptureStatus);
+}
+
+MouseCapture::~MouseCapture() {
+    m_view.SetStatusText({});
+    CurrentUi().SetCapture(false);
+}
 
 ExperimentPaint::ExperimentPaint(Dc& dc) : m_font(dc, Font::SystemFixed()), m_brush(dc, Brush::StockBlack()) {
     dc.SetBkColor(kBlack);
@@ -94,7 +103,8 @@ void CTargetView::RunSession(Dc& dc, std::span<const TargetCell> cells, std::int
     m_totals.fill(0);
     {
         const long trials = kTrialsPerCell * long(cells.size());
-        RunStatus status(*this, "Click the target, Esc stop after this trial, F1 help", "trial", trials);
+        RunStatus status(*this, "Click the target, Esc stop after this trial, Ctrl+F4 close the window, F1 help",
+                         "trial", trials);
         for (int i = 0; i < kTrialsPerCell; ++i) {
             for (size_t c = 0; c < cells.size(); ++c) {
                 status.Progress(i * long(cells.size()) + long(c) + 1);

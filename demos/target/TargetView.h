@@ -34,13 +34,21 @@ struct TargetLayout {
     const char* totalGap = "    ";  // before "Total = " in a score line
 };
 
-// The mouse routed to the view while the experiment runs, released however it ends.
+// What the status bar says while the experiment holds the mouse.
+inline constexpr const char* kCaptureStatus =
+    "The experiment holds the mouse: Esc stops the experiment, Ctrl+F4 closes the window";
+
+// The mouse routed to the view while the experiment runs, released however it ends; meanwhile
+// the status bar says how to stop and how to close.
 class [[nodiscard]] MouseCapture {
 public:
-    MouseCapture();
+    explicit MouseCapture(CView& view);
     ~MouseCapture();
     MouseCapture(const MouseCapture&) = delete;
     MouseCapture& operator=(const MouseCapture&) = delete;
+
+private:
+    CView& m_view;
 };
 
 // The opening of every paint of an experiment: the fixed font, light text on a transparent

@@ -1,5 +1,6 @@
 // The click-the-target experiments: the trial's arithmetic, the behaviour Anova and Anova2 share
 // (run against both), and Anova's own table and lines.
+#include <algorithm>
 #include <set>
 
 #include "demos/anova/ScorView.h"
@@ -154,8 +155,62 @@ TEST_P(TargetExperiment, ClosingAtAnyMomentEndsTheRunAndReleasesTheMouse) {
         PlayDataSession(s, p, Misses());
         s.RunUntil(at > 0 ? at : p.Now() + at);
         EXPECT_TRUE(s.User().Captured()) << at;
+        // The status bar says how to get out while the mouse is held, in a trial or between them.
+        EXPECT_NE(s.Host().StatusText().find("Ctrl+F4 close"), std::string::npos) << at;
+        EXPECT_NE(s.Host().StatusText().find("Esc stop"), std::string::npos) << at;
         s.Close();
         EXPECT_FALSE(s.User().Captured()) << at;
+    }
+}
+
+// A person who answers every question with a key: its press goes to the box, and its release comes
+// to the window as the box closes.
+class KeyAnsweringUser final : public Ui {
+public:
+    KeyAnsweringUser(KeyStroke key, int answer) : m_key(key), m_answer(answer) {}
+    void SetHost(ViewHost& host) { m_host = &host; }
+    int DoModal(CDialog&) override { return Answer(IDOK); }
+    int MessageBox(const std::string&, unsigned) override { return Answer(m_answer); }
+    void WinHelp(unsigned) override {}
+    void SetCapture(bool) override {}
+
+private:
+    int Answer(int answer) {
+        m_host->PostKey(MakeKeyMessage(WM_KEYUP, m_key.vk, m_key.scan));
+        return answer;
+    }
+    ViewHost* m_host = nullptr;
+    KeyStroke m_key;
+    int m_answer;
+};
+
+// The key that answers the practice question, whichever it is, does not pass the wait that
+// follows: the view still waits for a key of its own, which then goes through.
+TEST_P(TargetExperiment, TheKeyThatAnswersAQuestionDoesNotReachTheRun) {
+    for (const char* name : {"enter", "space", "esc", "y", "n"}) {
+        for (const int answer : {IDYES, IDNO}) {
+            const KeyStroke key = *KeyByName(name);
+            KeyAnsweringUser user(key, answer);  // outlives the window, which may still ask it
+            Scenario s(GetParam().id);
+            user.SetHost(s.Host());
+            s.User().HandOver(user);
+            ASSERT_EQ(s.RunUntil(5000), Activity::Quiescent) << name;
+            const std::string waiting =
+                answer == IDYES ? GetParam().readyPrompt : "Hit any key when ready for DATA SESSION.";
+            EXPECT_EQ(Shown(s, waiting).size(), 1u) << name << " " << answer;
+            const auto hidden = [&] {
+                return std::count_if(s.TextLog().begin(), s.TextLog().end(),
+                                     [&](const TextRecord& r) { return r.text == waiting && r.colour == kBlack; });
+            };
+            EXPECT_EQ(hidden(), 0) << name << " " << answer << ": the prompt is still up";
+            EXPECT_EQ(GetParam().aborted(s), 0) << name;
+            const size_t texts = s.TextLog().size();
+            s.Host().PostKey(MakeKeyMessage(WM_KEYDOWN, key.vk, key.scan));
+            s.Host().PostKey(MakeKeyMessage(WM_KEYUP, key.vk, key.scan));
+            s.RunUntil(5100);
+            EXPECT_GT(s.TextLog().size(), texts);
+            EXPECT_EQ(hidden(), 1) << name << ": the view's own key goes through";
+        }
     }
 }
 

@@ -2,9 +2,11 @@
 // steep-line rules, Esc with the least-squares line and the list, and F1.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <optional>
 
 #include "demos/regression/RegrView.h"
 #include "harness/Scenario.h"
@@ -112,6 +114,72 @@ TEST(Regression, ClicksPinTheEndOnTheirSideOfTheCentroidAndTheFirstOnlyRecords) 
     EXPECT_GT(view.Err(), view.Syx());
     EXPECT_TRUE(s.Drew(Format("Syx = %.7f", LeastSquaresError())));
     EXPECT_TRUE(s.Drew(Format("err = %.7f", view.Err())));
+}
+
+// The red 3 x 3 outline around the centroid: its centre, found on the canvas.
+std::optional<Point> CentroidMarker(const Scenario& s) {
+    const Bitmap image = s.Image();
+    for (int y = 1; y + 1 < image.Height(); ++y)
+        for (int x = 1; x + 1 < image.Width(); ++x)
+            if (s.Pixel(x - 1, y - 1) == kRed && s.Pixel(x + 1, y + 1) == kRed && s.Pixel(x, y) != kRed)
+                return Point{x, y};
+    return std::nullopt;
+}
+
+// Each pixel of the outline is red, or the line's grey where a residual or the line crosses it.
+bool MarkerUncovered(const Scenario& s, Point c) {
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if ((dx != 0 || dy != 0) && s.Pixel(c.x + dx, c.y + dy) != kRed &&
+                s.Pixel(c.x + dx, c.y + dy) != kScatterLine)
+                return false;
+    return true;
+}
+
+// The first click marks its end at once; a resize that changes the frame (a larger scaled font)
+// keeps the user's line where the clicks put it, err included.
+TEST(Regression, TheFirstEndShowsAtOnceAndAResizeKeepsTheLine) {
+    Scenario s(res::IDR_REGRESSION, Options());
+    ASSERT_EQ(s.RunToQuiescence(), Activity::Quiescent);
+    const int cx = s.GetView<CRegrView>().CentroidX();
+    s.ClickAt(100, {cx - 200, 300});
+    s.RunToQuiescence();
+    EXPECT_EQ(s.Pixel(cx - 200 + 3, 300), kScatterLine);
+    EXPECT_EQ(s.Pixel(cx - 200, 300 - 3), kScatterLine);
+    s.ClickAt(200, {cx + 200, 150});
+    s.RunToQuiescence();
+    const double err = s.GetView<CRegrView>().Err();
+    const double slope = s.GetView<CRegrView>().Slope();
+    s.Host().Resize({500, 350});
+    s.RunToQuiescence();
+    EXPECT_EQ(std::count_if(s.TextLog().begin(), s.TextLog().end(),
+                            [&](const TextRecord& r) { return r.text == Format("err = %.7f", err); }),
+              2);  // drawn again, unchanged
+    EXPECT_DOUBLE_EQ(s.GetView<CRegrView>().Err(), err);
+    EXPECT_DOUBLE_EQ(s.GetView<CRegrView>().Slope(), slope);
+}
+
+// Level lines that put the middle of the point c's residual (x = 0, the centroid's x) on the
+// centroid or a few pixels off it: its length is written clear of the red square.
+TEST(Regression, NoResidualLengthCoversTheCentroidMarker) {
+    Scenario first(res::IDR_REGRESSION, Options());
+    ASSERT_EQ(first.RunToQuiescence(), Activity::Quiescent);
+    const std::optional<Point> c = CentroidMarker(first);
+    ASSERT_TRUE(c);
+    const TextRecord* minus5 = nullptr;
+    for (const TextRecord& r : first.TextLog())
+        if (r.text == "-5" && r.x > 0) minus5 = &r;
+    ASSERT_TRUE(minus5);
+    const int pointY = Find(first, "c")->y + (699 - minus5->y) / 2;
+    for (int off = -8; off <= 8; ++off) {
+        Scenario s(res::IDR_REGRESSION, Options());
+        const int lineY = 2 * (c->y + off) - pointY;
+        s.ClickAt(100, {c->x - 300, lineY});
+        s.ClickAt(200, {c->x + 300, lineY});
+        ASSERT_EQ(s.RunToQuiescence(), Activity::Quiescent);
+        EXPECT_NEAR(s.GetView<CRegrView>().Slope(), 0.0, 1e-9);
+        EXPECT_TRUE(MarkerUncovered(s, *c)) << off;
+    }
 }
 
 struct SteepCase {

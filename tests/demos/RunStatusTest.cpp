@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
         RunCase{"Spinner", res::IDR_SPINNER, DialogAnswer{false, {}}, {}, nullptr, 500,
                 "balls landed: 0 of 8    After a spin any key lets the ball go on, Esc stop, F1 help", {"esc", "space"}},
         RunCase{"Anova", res::IDR_ANOVA, DialogAnswer{false, {}}, {IDNO}, "space", 200,
-                "trial 1 of 16    Click the target, Esc stop after this trial, F1 help", {"esc", "space"}}),
+                "trial 1 of 16    Click the target, Esc stop after this trial, Ctrl+F4 close the window, F1 help", {"esc", "space"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -20,9 +20,9 @@ struct Startup {
 
 void PrintTo(const Startup& d, std::ostream* os) { *os << d.name; }
 
-// The hypothesis-test pictures name a menu the program does not have, as they always did.
+// The hypothesis-test pictures send the user to the command that starts the run.
 constexpr const char* kIllustrationSentence =
-    "Use 'Start Illustration' on the 'Illustrate' menu to start the illustration.";
+    "Use 'Start Demo' on the 'Demo' menu to start the illustration.";
 
 class StartupProtocol : public ::testing::TestWithParam<Startup> {
 protected:

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/Dialog.h"
+#include "platform/Keys.h"
 #include "platform/ViewHost.h"
 
 namespace dulm {
@@ -321,6 +323,72 @@ TEST(DocTemplateTest, SplitsTheSevenDocumentStrings) {
     EXPECT_EQ(t.GetDocString(CMultiDocTemplate::windowTitle), "");
     EXPECT_EQ(t.GetDocString(CMultiDocTemplate::fileNewName), "Central Limit Demonstration");
     EXPECT_EQ(t.GetDocString(CMultiDocTemplate::regFileTypeName), "Cent Document");
+}
+
+// A live window's keys: the A key makes the view ask (a dialog or a message box); the user answers
+// with a key whose release then comes to the window. The view never sees that release, nor a
+// repeat of the key held on; its own keys afterwards go through.
+struct AnsweringUi : Ui {
+    ViewHost* host = nullptr;
+    KeyStroke key;
+    int Answer(int result) {
+        host->PostKey(MakeKeyMessage(WM_KEYDOWN, key.vk, key.scan), true);
+        host->PostKey(MakeKeyMessage(WM_KEYUP, key.vk, key.scan));
+        return result;
+    }
+    int DoModal(CDialog&) override { return Answer(IDOK); }
+    int MessageBox(const std::string&, unsigned) override { return Answer(IDYES); }
+    void WinHelp(unsigned) override {}
+    void SetCapture(bool) override {}
+};
+
+struct AskingView : CView {
+    bool dialog = false;
+    std::vector<unsigned> downs, ups;
+    void OnInitialUpdate() override { SetScaleToFitSize({100, 80}); }
+    void OnDraw(Dc&) override {}
+    void OnKeyDown(unsigned nChar, unsigned, unsigned) override {
+        downs.push_back(nChar);
+        if (nChar != 'A') return;
+        static const DialogTemplate kTemplate{900, "Ask", "MS Sans Serif", 8, {0, 0, 100, 60}, {}};
+        if (dialog) {
+            CDialog ask(kTemplate);
+            ask.DoModal();
+        } else {
+            AfxMessageBox("Go on?", MB_YESNO);
+        }
+    }
+    void OnKeyUp(unsigned nChar, unsigned, unsigned) override { ups.push_back(nChar); }
+};
+
+TEST(ViewHostKeys, TheKeyThatAnswersADialogOrMessageBoxStaysWithIt) {
+    for (const bool dialog : {false, true}) {
+        for (const char* name : {"enter", "space", "esc", "y", "n"}) {
+            AnsweringUi ui;
+            ui.key = *KeyByName(name);
+            CMultiDocTemplate tmpl{78, "\nAsk\nAsk\nAsk (*.ask)\n.ask\nAsk.Document\nAsk Document",
+                                   [] { return std::make_unique<CDocument>(); },
+                                   [dialog] {
+                                       auto view = std::make_unique<AskingView>();
+                                       view->dialog = dialog;
+                                       return view;
+                                   }};
+            ViewHost host(tmpl, ui, std::make_unique<VirtualClock>(), ViewOptions{"Ask1", {100, 80}, {}, false, {}});
+            ui.host = &host;
+            const KeyStroke a = *LetterKey('a');
+            host.PostKey(MakeKeyMessage(WM_KEYDOWN, a.vk, a.scan));
+            host.Queue().SetHorizon(60'000'000);
+            host.Start();
+            host.Queue().WaitUntilResting();
+            host.PostKey(MakeKeyMessage(WM_KEYDOWN, ui.key.vk, ui.key.scan));
+            host.PostKey(MakeKeyMessage(WM_KEYUP, ui.key.vk, ui.key.scan));
+            host.Queue().WaitUntilResting();
+            const auto& view = dynamic_cast<const AskingView&>(*host.View());
+            EXPECT_EQ(view.downs, (std::vector<unsigned>{a.vk, ui.key.vk})) << name << dialog;
+            EXPECT_EQ(view.ups, std::vector<unsigned>{ui.key.vk}) << name << dialog;
+            host.Close();
+        }
+    }
 }
 
 }  // namespace

@@ -3,11 +3,13 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include "QtTestSupport.h"
+#include "demos/Registry.h"
 #include "platform/ViewHost.h"
 #include "qt/ChildWindow.h"
 #include "qt/CommandActions.h"
@@ -37,8 +39,8 @@ TEST_F(ChildWindowTest, OpensRestoredOverTheWholeClientArea) {
     EXPECT_EQ(child->geometry(), QRect(QPoint(0, 0), Viewport()));
     EXPECT_FALSE(child->isMaximized());
     EXPECT_FALSE(child->isMinimized());
-    EXPECT_EQ(child->Title(), "Central Limit1");
-    EXPECT_EQ(program.Open(res::IDR_CENTRAL)->Title(), "Central Limit2");
+    EXPECT_EQ(child->Title(), "Central Limit - 1");
+    EXPECT_EQ(program.Open(res::IDR_CENTRAL)->Title(), "Central Limit - 2");
 }
 
 // "Yes" to the start-up question chooses a demonstration before the main window is shown.
@@ -96,7 +98,7 @@ TEST_F(ChildWindowTest, ClosingCancelsTheViewsOpenDialogFirst) {
     QPointer<ChildWindow> child = program.Open(res::IDR_ALPHA);
     ASSERT_TRUE(WaitFor([&] { return !child->View().Ui().OpenDialogs().empty(); }));
     QPointer<QDialog> dialog = child->View().Ui().OpenDialogs().front();
-    EXPECT_EQ(dialog->windowTitle(), "Dialog");
+    EXPECT_EQ(dialog->windowTitle(), "Choose Parameters");
     EXPECT_TRUE(dialog->isModal());
 
     child->close();
@@ -163,5 +165,44 @@ TEST_F(ChildWindowTest, RefusedDocumentClosesItsWindow) {
     EXPECT_EQ(Alive::documents, 0);
 }
 
+// Holds the mouse, then asks a question, as an experiment does between its sessions.
+class CaptureThenAskView final : public CountedView {
+public:
+    static inline std::atomic<int> answer{0};
+    void OnDraw(Dc&) override {
+        if (m_asked) return;
+        m_asked = true;
+        CurrentUi().SetCapture(true);
+        answer = AfxMessageBox("Go on?", MB_YESNO);
+    }
+
+private:
+    bool m_asked = false;
+};
+
+// The message box gets the mouse while it is up; the view takes it back once it is answered.
+TEST(ChildWindowCapture, AMessageBoxGetsTheMouseWhileItIsUp) {
+    CaptureThenAskView::answer = 0;
+    StartedProgram program([] {
+        CDemoApp::TemplateList templates;
+        templates.push_back(std::make_unique<CMultiDocTemplate>(
+            res::IDR_ANOVA, FindDemo(res::IDR_ANOVA)->DocString(), [] { return std::make_unique<CountedDoc>(); },
+            [] { return std::make_unique<CaptureThenAskView>(); }));
+        return templates;
+    });
+    QPointer<ChildWindow> child = program.Open(res::IDR_ANOVA);
+    ASSERT_TRUE(WaitFor([&] { return !child->View().Ui().OpenDialogs().empty(); }));
+    QCoreApplication::processEvents();
+    EXPECT_NE(QWidget::mouseGrabber(), &child->View());
+    auto* box = qobject_cast<QMessageBox*>(child->View().Ui().OpenDialogs().front());
+    ASSERT_NE(box, nullptr);
+    box->button(QMessageBox::Yes)->click();
+    ASSERT_TRUE(WaitFor([] { return CaptureThenAskView::answer == IDYES; }));
+    EXPECT_TRUE(WaitFor([&] { return QWidget::mouseGrabber() == &child->View(); }));
+    child->close();
+    EXPECT_TRUE(WaitFor([] { return QWidget::mouseGrabber() == nullptr; }));
+}
+
 }  // namespace
 }  // namespace dulm::test
+

@@ -9,6 +9,9 @@
 #include "qt/AboutDialog.h"
 #include "qt/ChildWindow.h"
 #include "qt/HelpFileLocation.h"
+#include <QAccessible>
+#include <QToolBar>
+
 #include "qt/HelpWindow.h"
 #include "qt/TemplateDialog.h"
 #include "res/Resources.h"
@@ -70,6 +73,12 @@ TEST(HelpWindow, StaysUsableWhileADialogIsOpen) {
     EXPECT_EQ(help.CurrentPage().path(), "0x20067");
     EXPECT_TRUE(QTest::qWaitForWindowActive(&help));
     EXPECT_GT(help.geometry().top(), window.menuBar()->mapToGlobal(QPoint(0, window.menuBar()->height())).y());
+    // Below the toolbar, beside the dialog (its buttons stay in view), announced as a window.
+    const QToolBar* tools = window.findChild<QToolBar*>();
+    ASSERT_NE(tools, nullptr);
+    EXPECT_GE(help.geometry().top(), tools->mapToGlobal(QPoint(0, tools->height())).y());
+    EXPECT_FALSE(help.frameGeometry().intersects(dialog->frameGeometry()));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&help)->role(), QAccessible::Window);
 
     QPushButton* index = nullptr;
     for (QPushButton* button : help.findChildren<QPushButton*>())
@@ -77,6 +86,11 @@ TEST(HelpWindow, StaysUsableWhileADialogIsOpen) {
     ASSERT_NE(index, nullptr);
     ClickThroughTheWindowSystem(*index);
     EXPECT_EQ(help.CurrentPage().path(), "contents");
+    EXPECT_TRUE(dialog->isVisible());
+
+    // Esc closes the help and leaves the dialog open.
+    QTest::keyClick(help.focusWidget() ? help.focusWidget() : &help, Qt::Key_Escape);
+    EXPECT_FALSE(help.isVisible());
     EXPECT_TRUE(dialog->isVisible());
 
     ClickThroughTheWindowSystem(*dialog->Control(IDOK));

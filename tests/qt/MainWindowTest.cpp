@@ -9,6 +9,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -61,11 +62,13 @@ public:
     }
 };
 
-TEST(MainWindow, FrameIsLargeEnoughAndItsCanvasIsMeasuredOnce) {
+// The offscreen screen is 800 x 600: the frame keeps inside it, with room for its title bar.
+TEST(MainWindow, FrameFitsTheScreenAndItsCanvasIsMeasuredOnce) {
     StartedProgram program(ViewTestTemplates);
     MainWindow& window = program.Window();
-    EXPECT_GE(window.width(), 800);
-    EXPECT_GE(window.height(), 600);
+    const QRect available = window.screen()->availableGeometry();
+    EXPECT_TRUE(available.contains(QRect(window.pos(), window.size() + QSize(16, 40))));
+    EXPECT_GE(window.width(), available.width() * 3 / 4);
     const Size canvas = AfxGetMainFrame().ReferenceCanvas();
     EXPECT_EQ(&AfxGetMainFrame(), &window.Frame());
     // The client size of a new demonstration window's view: the first one shows its canvas 1:1.
@@ -93,7 +96,7 @@ TEST(MainWindow, MenuBarFollowsTheActiveDemonstration) {
 
     program.Open(res::IDR_CORRELATION);
     ASSERT_EQ(MenuTitles(window).size(), 5);
-    EXPECT_EQ(Items(window, "Options"), (QStringList{"&Circles", "&Letters"}));
+    EXPECT_EQ(Items(window, "&Options"), (QStringList{"&Circles", "&Letters"}));
     for (unsigned id : {res::ID_CIRCLES, res::ID_LETTERS}) {
         QAction* item = window.Actions().Action(id);
         EXPECT_TRUE(item->isCheckable());
@@ -101,7 +104,7 @@ TEST(MainWindow, MenuBarFollowsTheActiveDemonstration) {
     }
 
     window.MdiArea().setActiveSubWindow(central);
-    EXPECT_EQ(window.windowTitle(), "Dulm Windows Application - Central Limit1");
+    EXPECT_EQ(window.windowTitle(), "Dulm Windows Application - Central Limit - 1");
     EXPECT_TRUE(Items(window, "&Demo").contains("&Start Demo"));
 
     window.CloseAllChildren();
@@ -166,23 +169,48 @@ TEST(MainWindow, CaptionNamesTheActiveWindowOnceMaximisedOrNot) {
     MainWindow& window = program.Window();
     ChildWindow* central = program.Open(res::IDR_CENTRAL);
     ChildWindow* correlation = program.Open(res::IDR_CORRELATION);
-    EXPECT_EQ(window.windowTitle(), "Dulm Windows Application - Correlation1");
+    EXPECT_EQ(window.windowTitle(), "Dulm Windows Application - Correlation - 1");
 
     correlation->showMaximized();
     QCoreApplication::processEvents();
-    EXPECT_EQ(window.windowTitle(), "Dulm Windows Application - [Correlation1]");
+    EXPECT_EQ(window.windowTitle(), "Dulm Windows Application - [Correlation - 1]");
 
     window.MdiArea().setActiveSubWindow(central);  // the next window comes up maximised
     QCoreApplication::processEvents();
     ASSERT_TRUE(central->isMaximized());
-    EXPECT_EQ(window.windowTitle(), "Dulm Windows Application - [Central Limit1]");
+    EXPECT_EQ(window.windowTitle(), "Dulm Windows Application - [Central Limit - 1]");
 
     central->showNormal();
     QCoreApplication::processEvents();
-    EXPECT_EQ(window.windowTitle(), "Dulm Windows Application - Central Limit1");
+    EXPECT_EQ(window.windowTitle(), "Dulm Windows Application - Central Limit - 1");
     window.MdiArea().setActiveSubWindow(correlation);
     QCoreApplication::processEvents();
-    EXPECT_EQ(window.windowTitle(), "Dulm Windows Application - Correlation1");
+    EXPECT_EQ(window.windowTitle(), "Dulm Windows Application - Correlation - 1");
+}
+
+// Five windows tile as equal cells of a grid, side by side, none cut by another.
+TEST(MainWindow, TileMakesAGridOfEqualCells) {
+    StartedProgram program(ViewTestTemplates);
+    MainWindow& window = program.Window();
+    std::vector<ChildWindow*> children;
+    for (int i = 0; i < 5; ++i) children.push_back(program.Open(res::IDR_CENTRAL));
+    children[2]->showMaximized();
+    window.OnCommand(res::ID_WINDOW_TILE_HORZ);
+    QCoreApplication::processEvents();
+    const QRect area(QPoint(0, 0), window.MdiArea().viewport()->size());
+    for (ChildWindow* child : children) {
+        EXPECT_FALSE(child->isMaximized());
+        EXPECT_TRUE(area.contains(child->geometry()));
+        EXPECT_LE(std::abs(child->width() - children[0]->width()), 1);
+        EXPECT_LE(std::abs(child->height() - children[0]->height()), 1);
+        for (ChildWindow* other : children) {
+            if (other != child) {
+                EXPECT_FALSE(child->geometry().intersects(other->geometry()));
+            }
+        }
+    }
+    EXPECT_EQ(children[1]->y(), children[0]->y());  // a row holds more than one window
+    EXPECT_GT(children[4]->y(), children[0]->y());
 }
 
 TEST(MainWindow, CascadeKeepsTheWindowsLargeWithTheActiveOneOnTop) {
@@ -212,7 +240,7 @@ TEST(MainWindow, CascadeKeepsTheWindowsLargeWithTheActiveOneOnTop) {
     EXPECT_EQ(correlation->pos(), QPoint(step, step));
     EXPECT_EQ(anova->pos(), QPoint(2 * step, 2 * step));
     EXPECT_EQ(anova->size(), QSize(area.width() - 2 * step, area.height() - 2 * step));
-    EXPECT_EQ(window.windowTitle(), "Dulm Windows Application - Anova1");
+    EXPECT_EQ(window.windowTitle(), "Dulm Windows Application - Anova - 1");
 }
 
 TEST(MainWindow, WindowMenuListsTheWindowsAndActivatesTheOneChosen) {
@@ -223,7 +251,7 @@ TEST(MainWindow, WindowMenuListsTheWindowsAndActivatesTheOneChosen) {
     QMenu* menu = Popup(window, "&Window");
     ASSERT_NE(menu, nullptr);
     emit menu->aboutToShow();
-    EXPECT_EQ(Items(window, "&Window"), (QStringList{"&Cascade", "&Tile", "", "&1 Central Limit1", "&2 Correlation1"}));
+    EXPECT_EQ(Items(window, "&Window"), (QStringList{"&Cascade", "&Tile", "", "&1 Central Limit - 1", "&2 Correlation - 1"}));
     std::vector<QAction*> items = window.Actions().WindowItems(menu);
     ASSERT_EQ(items.size(), 2u);
     EXPECT_FALSE(items[0]->isChecked());
@@ -242,7 +270,7 @@ TEST(MainWindow, WindowMenuListsTheWindowsAndActivatesTheOneChosen) {
     ASSERT_TRUE(WaitFor([&] { return window.Children().size() == 1; }));
     menu = Popup(window, "&Window");
     emit menu->aboutToShow();
-    EXPECT_EQ(Items(window, "&Window"), (QStringList{"&Cascade", "&Tile", "", "&1 Correlation1"}));
+    EXPECT_EQ(Items(window, "&Window"), (QStringList{"&Cascade", "&Tile", "", "&1 Correlation - 1"}));
 }
 
 // Ctrl+F6 and Ctrl+Shift+F6 go round the windows and Ctrl+F4 closes the active one, with the

@@ -9,7 +9,17 @@
 #include <gtest/gtest.h>
 
 #include "QtTestSupport.h"
+#include "app/AboutDlg.h"
 #include "demos/alpha/AlphDlg.h"
+#include "demos/binomial/ProbLeftDlg.h"
+#include "demos/central/CentDlg.h"
+#include "demos/completemeans/AllDlg.h"
+#include "demos/correlation/PairsDlg.h"
+#include "demos/power/BetaDlg.h"
+#include "demos/spinner/ProbChoiceDlg.h"
+#include "demos/studentt/StutDlg.h"
+#include "demos/variance/VariDlg.h"
+#include "demos/zentral/ZentDlg.h"
 #include "qt/TemplateDialog.h"
 #include "res/Dialogs.h"
 
@@ -45,7 +55,7 @@ protected:
 };
 
 TEST_F(TemplateDialogTest, ShowsTheDialogsValues) {
-    EXPECT_EQ(dialog.windowTitle(), "Dialog");
+    EXPECT_EQ(dialog.windowTitle(), "Choose Parameters");
     EXPECT_EQ(Edit(dialog, 1002)->text(), "10000");
     EXPECT_EQ(Edit(dialog, 1001)->text(), "10");
     EXPECT_TRUE(Button(dialog, 1003)->isChecked());
@@ -182,16 +192,89 @@ TEST(TemplateDialogLayout, AboutTextKeepsEachLineWhole) {
     EXPECT_FALSE(text->geometry().intersects(dialog.Control(IDOK)->geometry()));
 }
 
+// Inside the dialog and clear of each other: a label's last line is never hidden under an edit.
 TEST(TemplateDialogLayout, EveryControlOfEveryTemplateFitsItsDialog) {
-    for (const DialogTemplate* tmpl :
-         {&res::AboutDialog(), &res::PairsDialog(), &res::CentralDialog(), &res::StudentTDialog(),
-          &res::VarianceDialog(), &res::CompleteMeansDialog(), &res::SpinnerDialog(), &res::BinomialDialog(),
-          &res::AlphaDialog(), &res::ZentralDialog(), &res::PowerDialog()}) {
+    for (const DialogTemplate* tmpl : res::AllDialogs()) {
         CDialog plain(*tmpl);
         TemplateDialog dialog(plain, {});
-        for (QWidget* control : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        const QList<QWidget*> controls = dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (QWidget* control : controls) {
             EXPECT_TRUE(dialog.rect().contains(control->geometry())) << tmpl->caption << " id " << tmpl->id;
+            for (QWidget* other : controls) {
+                if (other != control && qobject_cast<QLineEdit*>(other)) {
+                    EXPECT_FALSE(control->geometry().intersects(other->geometry())) << tmpl->caption;
+                }
+            }
+        }
     }
+}
+
+// Every dialog opens on its first control in tab order; an edit that takes the focus, opening or
+// by Tab, has its whole text selected, so that what is typed replaces the value.
+struct OpeningFocus {
+    const char* name;
+    std::function<std::unique_ptr<CDialog>()> make;
+    int first;      // the control that has the focus as the dialog opens
+    int afterTab;   // the control Tab moves to
+};
+
+void PrintTo(const OpeningFocus& f, std::ostream* os) { *os << f.name; }
+
+class TemplateDialogFocus : public testing::TestWithParam<OpeningFocus> {};
+
+template <class Dlg>
+std::function<std::unique_ptr<CDialog>()> Maker() {
+    return [] { return std::make_unique<Dlg>(); };
+}
+
+TEST_P(TemplateDialogFocus, OpensOnTheFirstControlWithTheEditsTextSelected) {
+    const std::unique_ptr<CDialog> object = GetParam().make();
+    TemplateDialog dialog(*object, {});
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(WaitFor([&] { return dialog.isActiveWindow(); }));
+    auto selectedWhole = [](QWidget* w) {
+        auto* edit = qobject_cast<QLineEdit*>(w);
+        return !edit || (!edit->text().isEmpty() && edit->selectedText() == edit->text());
+    };
+    EXPECT_EQ(dialog.focusWidget(), dialog.Control(GetParam().first));
+    EXPECT_TRUE(selectedWhole(dialog.focusWidget()));
+    QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(dialog.focusWidget(), dialog.Control(GetParam().afterTab));
+    EXPECT_TRUE(selectedWhole(dialog.focusWidget()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryDialog, TemplateDialogFocus,
+    testing::Values(OpeningFocus{"About", Maker<CAboutDlg>(), IDOK, IDOK},
+                    OpeningFocus{"Pairs", Maker<CPairsDlg>(), 1001, IDOK},
+                    OpeningFocus{"Central", Maker<CCentDlg>(), 1002, 1001},
+                    OpeningFocus{"StudentT", Maker<CStutDlg>(), 1002, 1001},
+                    OpeningFocus{"Variance", Maker<CVariDlg>(), 1002, 1001},
+                    OpeningFocus{"CompleteMeans", Maker<CAllDlg>(), 1002, 1001},
+                    OpeningFocus{"Spinner", Maker<CProbChoiceDlg>(), 1003, IDOK},
+                    OpeningFocus{"Binomial", Maker<CProbLeftDlg>(), 1002, IDOK},
+                    OpeningFocus{"Alpha", Maker<CAlphDlg>(), 1003, 1011},
+                    OpeningFocus{"Zentral", Maker<CZentDlg>(), 1002, 1001},
+                    OpeningFocus{"Power", Maker<CBetaDlg>(), 1002, IDOK}),
+    [](const testing::TestParamInfo<OpeningFocus>& info) { return std::string(info.param.name); });
+
+// Typing into Power's dialog as it opens replaces its "1": 0.5 is refused, not taken as 10.5.
+TEST(TemplateDialogFocus, TypingReplacesTheOpeningValue) {
+    CBetaDlg power;
+    TemplateDialog dialog(power, {});
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(WaitFor([&] { return dialog.isActiveWindow(); }));
+    QTest::keyClicks(dialog.focusWidget(), "0.5");
+    EXPECT_EQ(Edit(dialog, 1002)->text(), "0.5");
+    QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+    ASSERT_NE(Refusal(dialog), nullptr);
+    Refusal(dialog)->accept();
+    QTest::keyClicks(Edit(dialog, 1002), "7");
+    QTest::keyClick(Edit(dialog, 1002), Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(power.m_fSampleSize, 7.0f);
 }
 
 }  // namespace

@@ -61,6 +61,16 @@ export class Engine {
   }
 
   init(width, height) { this.module._dulm_init(width, height); }
+  // Where a window wanted at `wanted` goes to leave `avoid` uncovered inside `area` (each
+  // [left, top, right, bottom]), no narrower than leastWidth.
+  placeBeside(wanted, avoid, area, leastWidth) {
+    return this.json(this.module._dulm_place_beside(...wanted, ...avoid, ...area, leastWidth));
+  }
+  // Tile's cells [[left, top, right, bottom], ...], worked out by the engine as on the desktop.
+  tile(count, area, picture, frame) {
+    return this.json(this.module._dulm_tile(count, area.width, area.height, picture.width, picture.height,
+                                            frame.width, frame.height));
+  }
   resources() { return this.json(this.module._dulm_resources()); }
 
   open(templateId, width, height) { return this.module._dulm_open(templateId, width, height); }
@@ -69,7 +79,9 @@ export class Engine {
   close(window) { this.module._dulm_close(window); }
   forget(window) { this.module._dulm_forget(window); }
 
-  key(window, name, down) { this.withString(name, (p) => this.module._dulm_key(window, p, down ? 1 : 0)); }
+  key(window, name, down, repeat = false) {
+    this.withString(name, (p) => this.module._dulm_key(window, p, down ? (repeat ? 2 : 1) : 0));
+  }
   mouse(window, button, x, y) { this.module._dulm_mouse(window, button, x, y); }
   command(window, id) { this.module._dulm_command(window, id); }
   help(window) { this.module._dulm_help(window); }

@@ -7,6 +7,7 @@ import { bringToFront, keepOnScreen, makeCaption, makeMovable, swallowKeyUp } fr
 const WIDTH = 560;
 const HEIGHT = 640;
 const MIN_HEIGHT = 200;
+const LEAST_WIDTH = 220;  // made narrower to keep beside a dialog
 
 export class HelpWindow {
   constructor(engine, layer) {
@@ -84,6 +85,7 @@ export class HelpWindow {
     const box = document.createElement('div');
     box.className = 'dulm-help dulm-floating';
     box.setAttribute('role', 'dialog');
+    box.setAttribute('aria-roledescription', 'window');  // a window of its own, not the dialog's part
     box.setAttribute('aria-modal', 'false');
     box.setAttribute('aria-labelledby', 'dulm-help-caption');
     box.hidden = true;
@@ -136,17 +138,29 @@ export class HelpWindow {
   }
 
   // The help first opens at the right of the page, below its menu bar and toolbar, so that the
-  // menus stay in reach; it is made shorter where the page is not tall enough for it.
+  // menus and tools stay in reach, and beside the dialog it was asked from, whose buttons stay in
+  // view; it is made shorter where the page is not tall enough for it.
   place() {
     const box = this.element;
     const area = document.getElementById('dulm-mdi')?.getBoundingClientRect();
     const top = area && area.height > 0 ? Math.round(area.top) : 0;
-    const width = Math.min(WIDTH, window.innerWidth);
+    let width = Math.min(WIDTH, window.innerWidth);
     const height = Math.max(Math.min(HEIGHT, window.innerHeight - top), Math.min(MIN_HEIGHT, window.innerHeight));
+    let left = Math.max(0, window.innerWidth - width);
+    const y = Math.max(0, Math.min(top, window.innerHeight - height));
+    const dialogs = [...document.querySelectorAll('.dulm-modal')].filter((d) => !d.hidden);
+    const dialog = dialogs[dialogs.length - 1]?.getBoundingClientRect();
+    if (dialog && dialog.width > 0) {
+      const [l, , r] = this.engine.placeBeside([left, y, left + width, y + height],
+        [Math.floor(dialog.left), Math.floor(dialog.top), Math.ceil(dialog.right), Math.ceil(dialog.bottom)],
+        [0, 0, window.innerWidth, window.innerHeight], LEAST_WIDTH);
+      left = l;
+      width = r - l;
+    }
     box.style.width = `${width}px`;
     box.style.height = `${height}px`;
-    box.style.left = `${Math.max(0, window.innerWidth - width)}px`;
-    box.style.top = `${Math.max(0, Math.min(top, window.innerHeight - height))}px`;
+    box.style.left = `${left}px`;
+    box.style.top = `${y}px`;
   }
 
   get visible() { return !!this.element && !this.element.hidden; }

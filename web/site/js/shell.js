@@ -354,8 +354,8 @@ export class Shell {
   }
 
   // Tile: a grid of equal cells, its rows and columns chosen so that each window's client area
-  // is as close as can be to the pictures' shape; windows fill it row by row in the Window menu's
-  // order.
+  // is as close as can be to the pictures' shape (the engine's grid, the desktop's own); windows
+  // fill it row by row in the Window menu's order. Worked out in device pixels.
   tile() {
     this.setMaximized(false);
     const windows = this.order;
@@ -364,24 +364,16 @@ export class Shell {
     const chrome = this.windowChrome();
     const ratio = this.ratio();
     const area = this.areaSize();
-    const grid = tileGrid(n, area, chrome, this.canvasShape());
+    const device = (size) => ({ width: Math.floor(size.width * ratio), height: Math.floor(size.height * ratio) });
+    const cells = this.engine.tile(n, device(area), this.referenceCanvas(), device(chrome));
     const min = this.minimumFrame();
-    const cellWidth = Math.floor(area.width / grid.columns);
-    const cellHeight = Math.floor(area.height / grid.rows);
-    const width = Math.max(cellWidth, min.width);
-    const height = Math.max(cellHeight, min.height);
     windows.forEach((child, i) => {
-      const column = i % grid.columns;
-      const row = Math.floor(i / grid.columns);
-      child.place(column * cellWidth, row * cellHeight,
+      const [left, top, right, bottom] = cells[i];
+      const width = Math.max(Math.floor((right - left) / ratio), min.width);
+      const height = Math.max(Math.floor((bottom - top) / ratio), min.height);
+      child.place(Math.floor(left / ratio), Math.floor(top / ratio),
                   Math.floor((width - chrome.width) * ratio), Math.floor((height - chrome.height) * ratio));
     });
-  }
-
-  // The pictures' shape: width over height of the reference canvas.
-  canvasShape() {
-    const canvas = this.referenceCanvas();
-    return canvas.width / canvas.height;
   }
 
   afterWindowsChanged() {
@@ -785,9 +777,10 @@ export class Shell {
       this.onHelpModePress(event);
       return;
     }
-    // A view holding the mouse gets every press on the page, in its own client coordinates.
+    // A view holding the mouse gets every press on the page, in its own client coordinates; a
+    // dialog or message box it shows has the mouse while it is up.
     const captor = this.order.find((c) => c.captured);
-    if (captor && !this.helpLayer.contains(event.target)) {
+    if (captor && !this.helpLayer.contains(event.target) && !this.modalOpen()) {
       this.swallow(event);
       this.menubar.exit();
       if (event.button === 0 || event.button === 2) captor.mouse(event);
@@ -871,7 +864,7 @@ export class Shell {
     // Enter and Space press a focused button of the page (a tool reached with Tab).
     if ((name === 'enter' || name === 'space') && event.target.closest?.('button, a[href]')) return;
     event.preventDefault();
-    this.engine.key(child.id, name, down);
+    this.engine.key(child.id, name, down, down && event.repeat);
   }
 
   // ---- resting, for tests and tools ----
@@ -880,26 +873,6 @@ export class Shell {
       if (!this.engine.resting(child.id)) return false;
     return true;
   }
-}
-
-// Rows and columns for n windows in an area, filled row by row with no row left empty: the grid
-// whose cells' client areas come closest to the shape `shape` (width over height); of two as
-// close, the one with fewer empty cells.
-export function tileGrid(n, area, chrome, shape) {
-  let best = null;
-  for (let columns = 1; columns <= n; ++columns) {
-    const rows = Math.ceil(n / columns);
-    const width = Math.floor(area.width / columns) - chrome.width;
-    const height = Math.floor(area.height / rows) - chrome.height;
-    if (width <= 0 || height <= 0) continue;
-    const distortion = Math.abs(Math.log(width / height / shape));
-    const empty = rows * columns - n;
-    if (!best || distortion < best.distortion - 1e-9 ||
-        (Math.abs(distortion - best.distortion) <= 1e-9 && empty < best.empty)) {
-      best = { rows, columns, distortion, empty };
-    }
-  }
-  return best ?? { rows: 1, columns: n };
 }
 
 function isEditable(target) {
