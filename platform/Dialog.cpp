@@ -1,5 +1,7 @@
 #include "platform/Dialog.h"
 
+#include "platform/RunMemory.h"
+
 #include <cerrno>
 #include <cfloat>
 #include <climits>
@@ -164,7 +166,13 @@ void DDV_MinMaxFloat(CDataExchange& dx, float value, float minValue, float maxVa
     dx.Fail(FormatPrompt(kPromptNumberRange, FormatFloat(minValue), FormatFloat(maxValue)));
 }
 
-int CDialog::DoModal() { return CurrentUi().DoModal(*this); }
+// A window's run remembers the answers of its dialogs, and may have one prepared (RunMemory).
+int CDialog::DoModal() {
+    RunMemory* memory = CurrentRunMemory();
+    const int result = memory && memory->Prepare(*this) ? IDOK : CurrentUi().DoModal(*this);
+    if (memory && result == IDOK) memory->Record(*this);
+    return result;
+}
 
 DialogState CDialog::InitialState() {
     DialogState state;
