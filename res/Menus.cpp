@@ -48,7 +48,7 @@ std::vector<MenuItem> DemoMenu(bool startDemo, std::vector<MenuItem> ownPopups) 
     if (startDemo) demo.push_back(Item("&Start Demo", ID_START_DEMO));
     demo.push_back(Item("&Close", ID_FILE_CLOSE));
     demo.push_back(Separator());
-    demo.push_back(Item("Run &Again\tCtrl+R", ID_RUN_AGAIN));
+    demo.push_back(Item("&Run Again\tCtrl+R", ID_RUN_AGAIN));
     demo.push_back(Item("Copy &Picture\tCtrl+C", ID_EDIT_COPY));
     demo.push_back(Item("Save Picture &As...", ID_SAVE_PICTURE));
     demo.push_back(Item("&Export Data...", ID_EXPORT_DATA));

@@ -108,7 +108,7 @@ TEST(MenuTest, EachGroupOfDemonstrationsHasItsMenu) {
         a.insert(a.end(), b.begin(), b.end());
         return a;
     };
-    const std::vector<std::string> classroom{"", "Run &Again\tCtrl+R", "Copy &Picture\tCtrl+C", "Save Picture &As...",
+    const std::vector<std::string> classroom{"", "&Run Again\tCtrl+R", "Copy &Picture\tCtrl+C", "Save Picture &As...",
                                              "&Export Data..."};
     EXPECT_EQ(demoItems(res::IDR_MAINFRAME), with(with({"&New\tCtrl+N"}, recent), {"E&xit"}));
     EXPECT_EQ(demoItems(res::IDR_CENTRAL),

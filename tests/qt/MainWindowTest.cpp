@@ -87,7 +87,7 @@ TEST(MainWindow, MenuBarFollowsTheActiveDemonstration) {
 
     ChildWindow* central = program.Open(res::IDR_CENTRAL);
     EXPECT_EQ(MenuTitles(window), (QStringList{"&Demo", "&View", "&Window", "&Help"}));
-    const QStringList classroom{"", "Run &Again\tCtrl+R", "Copy &Picture\tCtrl+C", "Save Picture &As...",
+    const QStringList classroom{"", "&Run Again\tCtrl+R", "Copy &Picture\tCtrl+C", "Save Picture &As...",
                                 "&Export Data...", "", ""};
     EXPECT_EQ(Items(window, "&Demo"), (QStringList{"&New\tCtrl+N", "&Start Demo", "&Close"} + classroom + QStringList{"E&xit"}));
 
