@@ -1,7 +1,10 @@
 #include "app/DemoData.h"
 
-#include <charconv>
 #include <cmath>
+#include <iomanip>
+#include <limits>
+#include <locale>
+#include <sstream>
 
 namespace dulm {
 
@@ -33,12 +36,24 @@ void Line(std::string& out, const std::vector<std::string>& cells) {
     out += "\r\n";
 }
 
+// The fewest significant digits that read back as the same value, always with '.' whatever the
+// program's locale (std::to_chars would do it, but not every standard library has it for floats).
 template <class T>
 std::string Shortest(T v) {
     if (!std::isfinite(v)) return std::isnan(v) ? "NaN" : (v > 0 ? "Infinity" : "-Infinity");
-    char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, v);
-    return error == std::errc() ? std::string(buffer, end) : std::string();
+    if (v == std::trunc(v) && std::fabs(v) < T(1e15)) return std::to_string(static_cast<long long>(v));  // not "4e+02"
+    std::string text;
+    for (int digits = 1; digits <= std::numeric_limits<T>::max_digits10; ++digits) {
+        std::ostringstream out;
+        out.imbue(std::locale::classic());
+        out << std::setprecision(digits) << v;
+        text = out.str();
+        std::istringstream in(text);
+        in.imbue(std::locale::classic());
+        T back{};
+        if (in >> back && back == v) break;
+    }
+    return text;
 }
 
 }  // namespace

@@ -61,6 +61,9 @@ TEST(DemoData, CsvBlocksWithHeaderRowsQuotingAndShortestNumbers) {
               "\r\nPoint,x\r\n\" a\",0.1\r\n\"b\nc\",-2.5\r\nd,Infinity\r\n");
     EXPECT_EQ(DemoData::Number(1e-7), "1e-07");
     EXPECT_EQ(DemoData::Number(4.502f), "4.502");
+    EXPECT_EQ(DemoData::Number(400.0f), "400");
+    EXPECT_EQ(DemoData::Number(-1733760000.0), "-1733760000");
+    EXPECT_EQ(DemoData::Number(1243.75), "1243.75");
 }
 
 }  // namespace
