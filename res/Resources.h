@@ -78,6 +78,7 @@ inline constexpr unsigned ID_RUN_AGAIN = 0x8102;
 inline constexpr unsigned ID_RUN_AGAIN_SAME_SEED = 0x8103;
 inline constexpr unsigned ID_FILE_MRU_FILE1 = 0x8104;  // to ID_FILE_MRU_FILE1 + 3: the recent files
 inline constexpr unsigned kRecentFiles = 4;
+inline constexpr unsigned ID_COPY_LINK = 0x8108;  // the browser edition's Demo menu only
 inline constexpr unsigned kFirstWindowCommand = 0x8100;  // 0x8100 to 0x81FF: the window's own commands
 inline constexpr unsigned kLastWindowCommand = 0x81FF;
 constexpr bool IsWindowCommand(unsigned id) { return id >= kFirstWindowCommand && id <= kLastWindowCommand; }

@@ -33,6 +33,7 @@ const std::map<unsigned, std::string>& Table() {
         {ID_EXPORT_DATA, "Save the parameters and data of the active window as a CSV file for a spreadsheet"},
         {ID_RUN_AGAIN, "Run the active demonstration again with the same parameters (Ctrl+Shift+R: the same samples too)"},
         {ID_RUN_AGAIN_SAME_SEED, "Run the active demonstration again with the same parameters and the same samples"},
+        {ID_COPY_LINK, "Copy a link that opens this demonstration with the same parameters and samples"},
         {ID_FILE_MRU_FILE1, "Open this document"},
         {ID_FILE_MRU_FILE1 + 1, "Open this document"},
         {ID_FILE_MRU_FILE1 + 2, "Open this document"},

@@ -197,7 +197,7 @@ TEST(ShippedHelpFile, CoversEveryContextAndEveryLinkResolves) {
         0x20076, 0x2007B, 0x2007D, 0x2007F, 0x27801,
         0x1E100, 0x1E102, 0x1E141, 0x1E800, 0x1E801, 0x1E132, 0x1E133,     // commands
         0x1E142, 0x1E144, 0x1E140, 0x1E145, 0x18007, 0x18005, 0x18006,
-        0x18102, 0x1E122, 0x18100, 0x18101, 0x18104};                      // the classroom commands
+        0x18102, 0x1E122, 0x18100, 0x18101, 0x18104, 0x18108};                      // the classroom commands
     for (unsigned context : contexts) {
         const HelpTopic* topic = help->FindContext(context);
         ASSERT_NE(topic, nullptr) << std::hex << "0x" << context;
