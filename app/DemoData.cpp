@@ -8,7 +8,9 @@
 
 namespace dulm {
 
-void DemoData::Parameter(std::string name, std::string value) { m_parameters.emplace_back(std::move(name), std::move(value)); }
+void DemoData::Parameter(std::string name, std::string value) {
+    m_parameters.emplace_back(std::move(name), std::move(value));
+}
 
 void DemoData::Table(std::vector<std::string> header) { m_tables.push_back({std::move(header), {}}); }
 

@@ -58,7 +58,9 @@ std::string ReadInitialisationFile() {
 
 }  // namespace
 
-std::vector<std::string> LoadRecentFileList(int maxEntries) { return ParseRecentFileList(ReadInitialisationFile(), maxEntries); }
+std::vector<std::string> LoadRecentFileList(int maxEntries) {
+    return ParseRecentFileList(ReadInitialisationFile(), maxEntries);
+}
 
 std::vector<std::string> AddRecentFile(std::vector<std::string> files, const std::string& path, int maxEntries) {
     std::erase(files, path);

@@ -103,7 +103,8 @@ std::string FormatDialogAnswer(const DialogAnswer& answer) {
     return text;
 }
 
-RunMemory::RunMemory(RunRecord prepared, bool answerDialogs) : m_prepared(std::move(prepared)), m_answer(answerDialogs) {}
+RunMemory::RunMemory(RunRecord prepared, bool answerDialogs)
+    : m_prepared(std::move(prepared)), m_answer(answerDialogs) {}
 
 long RunMemory::Seed(long now) {
     std::lock_guard lock(m_mutex);

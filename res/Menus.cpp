@@ -13,7 +13,8 @@ MenuItem Separator() { return MenuItem{}; }
 // The recent files, filled in by the window; hidden while there are none.
 void AddRecentFiles(std::vector<MenuItem>& items) {
     items.push_back(Separator());
-    for (unsigned k = 0; k < kRecentFiles; ++k) items.push_back(Item("Recent File " + std::to_string(k + 1), ID_FILE_MRU_FILE1 + k));
+    for (unsigned k = 0; k < kRecentFiles; ++k)
+        items.push_back(Item("Recent File " + std::to_string(k + 1), ID_FILE_MRU_FILE1 + k));
 }
 
 MenuItem ViewPopup() {

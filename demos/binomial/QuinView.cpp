@@ -94,7 +94,8 @@ void CQuinView::ExportData(DemoData& data) const {
     const CQuinDoc& doc = Doc();
     if (!doc.m_bChosen) return;
     data.Parameter("Probability of a left bounce", DemoData::Number(doc.m_probLeft));
-    ExportCounts(data, m_run, doc.m_bFinished ? std::span<const std::int16_t>(doc.m_binCounts) : std::span<const std::int16_t>());
+    const std::span<const std::int16_t> finished(doc.m_binCounts);
+    ExportCounts(data, m_run, doc.m_bFinished ? finished : finished.first(0));
 }
 
 }  // namespace dulm

@@ -117,7 +117,8 @@ void CSkinView::ExportData(DemoData& data) const {
     const CSkinDoc& doc = Doc();
     if (!doc.m_bChosen) return;
     data.Parameter("Probability of left", doc.m_nChoice != 0 ? "0.75" : "0.5");
-    ExportCounts(data, m_run, doc.m_bFinished ? std::span<const std::int16_t>(doc.m_binCounts) : std::span<const std::int16_t>());
+    const std::span<const std::int16_t> finished(doc.m_binCounts);
+    ExportCounts(data, m_run, doc.m_bFinished ? finished : finished.first(0));
 }
 
 }  // namespace dulm
