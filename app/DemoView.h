@@ -13,6 +13,8 @@
 
 namespace dulm {
 
+class DemoData;
+
 // The sentence of a window whose parameter dialog was cancelled (the sampling demonstrations'
 // wording; the others pass their own).
 inline constexpr const char* kStartInstruction = "Use 'Start Demo' on the Demo menu to start the demonstration.";
@@ -50,6 +52,9 @@ public:
     void OnInitialUpdate() override;
     bool OnCommand(unsigned id) override;
     bool OnUpdateCommand(CCmdUI& cmdUI) override;
+    // Export Data: the demonstration's parameters and the data of its run so far (none before it
+    // has any). Called while the view's thread is parked in a wait (see ExportCsv).
+    virtual void ExportData(DemoData& /*data*/) const {}
 
 protected:
     // A view without a parameter dialog.

@@ -57,7 +57,7 @@ bool ParseAnswers(const std::string& s, std::vector<int>& answers) {
 // (or, for --answers, quietly extend) the first.
 bool TakesValue(const std::string& a) {
     return a == "--out" || a == "--size" || a == "--view" || a == "--time" || a == "--dialog" || a == "--answers" ||
-           a == "--events";
+           a == "--events" || a == "--csv";
 }
 
 }  // namespace
@@ -65,13 +65,15 @@ bool TakesValue(const std::string& a) {
 std::string RenderUsage() {
     std::string names;
     for (const std::string& n : DemoNames()) names += " " + n;
-    return "usage: dulm-render DEMO --out FILE.png|- [--size WxH] [--view WxH] [--time T]\n"
+    return "usage: dulm-render DEMO [--out FILE.png|-] [--csv FILE.csv|-] [--size WxH] [--view WxH] [--time T]\n"
            "                   [--dialog cancel|ID=VALUE,...[;...]] [--answers yes,no,...]\n"
            "                   [--events SCRIPT] [--text]\n"
            "Runs a demonstration headless on a virtual clock until it rests (for at most a virtual hour after\n"
-           "its last scripted input), and writes its picture. Each option is given at most once.\n"
+           "its last scripted input), and writes its picture, its data or both. Each option is given at most once.\n"
            "  DEMO        one of:" + names + "\n"
            "  --out       the PNG file to write; - writes the picture to standard output (not with --text)\n"
+           "  --csv       the CSV file Export Data writes (parameters, seed and the run's data); - writes it\n"
+           "              to standard output (not with --text or --out -)\n"
            "  --size      the reference canvas W x H, each 101 to 8000 (default 1000x700); the views fill\n"
            "              their background from the point (100, 100), which a smaller canvas lacks\n"
            "  --view      the view's client size, each 100 to 8000 (default: the canvas size)\n"
@@ -110,6 +112,9 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string>& 
             o.text = true;
         } else if (a == "--out" && (v = value())) {
             o.out = *v;
+        } else if (a == "--csv" && (v = value())) {
+            if (v->empty()) return error = "bad --csv: an empty file name", std::nullopt;
+            o.csv = *v;
         } else if (a == "--size" && (v = value())) {
             if (!ParseSize(*v, kSmallestCanvas, o.scenario.canvas))
                 return error = "bad --size (each side 101 to 8000): " + Excerpt(*v), std::nullopt;
@@ -137,8 +142,10 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string>& 
     }
     if (o.help) return o;
     if (o.demo.empty() || !TemplateIdByName(o.demo)) return error = "name a demonstration", std::nullopt;
-    if (o.out.empty()) return error = "--out FILE.png is required", std::nullopt;
+    if (o.out.empty() && o.csv.empty()) return error = "--out FILE.png or --csv FILE.csv is required", std::nullopt;
     if (o.text && o.out == "-") return error = "--text and --out - both write to standard output", std::nullopt;
+    if (o.text && o.csv == "-") return error = "--text and --csv - both write to standard output", std::nullopt;
+    if (o.out == "-" && o.csv == "-") return error = "--out - and --csv - both write to standard output", std::nullopt;
     return o;
 }
 

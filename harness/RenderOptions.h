@@ -15,6 +15,7 @@ namespace dulm {
 struct RenderOptions {
     std::string demo;
     std::string out;
+    std::string csv;  // Export Data's file, "-" for standard output; empty: none
     ScenarioOptions scenario;
     std::vector<std::string> dialogs;  // one answer per dialog, in order ("cancel" or "ID=VALUE,...")
     std::vector<int> answers;          // IDYES / IDNO in order

@@ -31,6 +31,8 @@ Scenario::Scenario(unsigned templateId, ScenarioOptions options, ScenarioAnnounc
     viewOptions.clientSize = options.view.value_or(options.canvas);
     viewOptions.trackedCommands = res::ViewCommands(MenuOf(templateId));
     viewOptions.logText = true;
+    viewOptions.prepared = options.prepared;
+    viewOptions.answerPrepared = options.answerPrepared;
     viewOptions.onCanvasChanged = std::move(announcers.onCanvasChanged);
     viewOptions.onStateChanged = std::move(announcers.onStateChanged);
     // The view's thread sees this scenario's frame, whatever other scenarios run meanwhile.

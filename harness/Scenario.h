@@ -21,6 +21,8 @@ struct ScenarioOptions {
     Size canvas{1000, 700};    // the reference canvas W x H
     std::optional<Size> view;  // the view's client size; W x H when not given
     long time = 0;             // what time(NULL) returns when the view opens
+    RunRecord prepared = {};   // a saved run to repeat (see ViewOptions)
+    bool answerPrepared = false;
 };
 
 // What a window that shows a scenario is told (see ViewOptions).

@@ -21,42 +21,16 @@ void ScriptedUi::QueueAnswers(const std::vector<int>& answers) {
 
 namespace {
 
-// A radio group is named by its first button.
-bool StartsRadioGroup(const DialogTemplate& tmpl, int id) {
-    const std::vector<const DialogControl*> group = tmpl.RadioGroup(id);
-    if (group.empty()) return false;
-    const DialogControl* first = group.front();
-    if (first->group || first == tmpl.controls.data()) return true;
-    const DialogControl& before = *(first - 1);
-    return before.kind != ControlKind::AutoRadio && before.kind != ControlKind::Radio;
-}
-
-// Types the texts and clicks the radio buttons as a person would: an automatic radio button
-// checks itself and clears the rest of its group, a plain one changes nothing, and the dialog
-// answers every click. An answer no person could give is returned instead.
 std::optional<DialogRefusal> Apply(const DialogAnswer& answer, CDialog& dialog, DialogState& state) {
-    const DialogTemplate& tmpl = dialog.Template();
-    for (const auto& entry : answer.values) {
-        const int id = entry.first;  // named, not bound: the lambda below captures them
-        const std::string& value = entry.second;
-        const DialogControl* control = tmpl.Find(id);
-        const auto bad = [&](std::string why) { return DialogRefusal{tmpl.id, id, value, std::move(why), true}; };
-        if (!control) return bad("no such control");
-        if (control->kind == ControlKind::Edit) {
-            state[id].text = value;
-            continue;
-        }
-        if (!StartsRadioGroup(tmpl, id)) return bad("neither an edit nor the first button of a radio group");
-        const auto group = tmpl.RadioGroup(id);
-        long index = 0;
-        if (!ParseInteger(value, 0, long(group.size()) - 1, index))
-            return bad("the group's buttons are 0 to " + std::to_string(group.size() - 1));
-        const int clicked = group[size_t(index)]->id;
-        if (state[clicked].autoRadio)
-            for (const DialogControl* button : group) state[button->id].checked = button->id == clicked;
-        dialog.OnControlClicked(clicked, state);
+    const std::optional<std::string> wrong = ApplyDialogAnswer(answer, dialog, state);
+    if (!wrong) return std::nullopt;
+    // The first control the dialog could not take: the one the answer stopped at.
+    for (const auto& [id, value] : answer.values) {
+        DialogState probe = state;
+        if (ApplyDialogAnswer(DialogAnswer{false, {{id, value}}}, dialog, probe))
+            return DialogRefusal{dialog.Template().id, id, value, *wrong, true};
     }
-    return std::nullopt;
+    return DialogRefusal{dialog.Template().id, -1, {}, *wrong, true};
 }
 
 }  // namespace
@@ -133,28 +107,6 @@ std::vector<unsigned> ScriptedUi::HelpContexts() const {
 bool ScriptedUi::Captured() const {
     std::lock_guard lock(m_mutex);
     return m_captured;
-}
-
-// An empty text is an answer too: the dialog is accepted as it opens. Otherwise every
-// comma-separated item names a control, each control once.
-bool ParseDialogAnswer(const std::string& text, DialogAnswer& answer) {
-    answer = DialogAnswer{};
-    if (text == "cancel") {
-        answer.cancel = true;
-        return true;
-    }
-    if (text.empty()) return true;
-    for (size_t start = 0;;) {
-        const size_t end = std::min(text.find(',', start), text.size());
-        const std::string item = text.substr(start, end - start);
-        const size_t eq = item.find('=');
-        if (eq == std::string::npos || eq == 0) return false;
-        long id = 0;
-        if (!ParseInteger(std::string_view(item).substr(0, eq), 0, 0xFFFF, id)) return false;
-        if (!answer.values.emplace(int(id), item.substr(eq + 1)).second) return false;
-        if (end == text.size()) return true;
-        start = end + 1;
-    }
 }
 
 }  // namespace dulm

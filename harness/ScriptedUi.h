@@ -8,17 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/RunMemory.h"
 #include "platform/Ui.h"
 
 namespace dulm {
-
-// One attempt at a dialog: the values typed, then "OK" (or "Cancel").
-struct DialogAnswer {
-    bool cancel = false;
-    // An edit's id and its text, or the first id of a radio group and the index of the button to
-    // click, in the order of the ids.
-    std::map<int, std::string> values;
-};
 
 // An answer a dialog did not take: an entry its exchange refused (the prompt it showed), or an
 // answer that names no edit or radio group of the dialog or a button outside its group.
@@ -78,10 +71,5 @@ private:
     std::vector<unsigned> m_helpContexts;
     bool m_captured = false;
 };
-
-// Parses "cancel", "" (accept as it opens) or "ID=VALUE,ID=VALUE" (an edit's id and its text, or
-// a radio group's first id and the index to check, each control once); false when the text is
-// malformed, an empty item included.
-bool ParseDialogAnswer(const std::string& text, DialogAnswer& answer);
 
 }  // namespace dulm

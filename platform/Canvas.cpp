@@ -12,6 +12,7 @@ void Canvas::Resize(Size size, Colour fill) {
         auto lock = Lock();
         m_pixels = std::move(pixels);
         m_size = size;
+        m_texts.Clear();
     }
     MarkChanged();
 }
@@ -24,6 +25,11 @@ Bitmap Canvas::Snapshot() const {
 void Canvas::CopyTo(Bitmap& picture) const {
     auto lock = Lock();
     picture = m_pixels;
+}
+
+std::vector<PictureText> Canvas::Texts() {
+    auto lock = Lock();
+    return m_texts.Shown(m_pixels);
 }
 
 Colour Canvas::PixelAt(int x, int y) const {

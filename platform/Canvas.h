@@ -10,6 +10,7 @@
 
 #include "platform/Bitmap.h"
 #include "platform/Gdi.h"
+#include "platform/PictureTexts.h"
 
 namespace dulm {
 
@@ -48,10 +49,18 @@ public:
     void CopyTo(Bitmap& picture) const;
     Colour PixelAt(int x, int y) const;
 
+    // Under the lock of the drawing operation: the text it just drew (see PictureTexts).
+    void NoteText(const Typeface& face, Point at, Colour colour, std::string_view text) {
+        m_texts.Note(face, at, colour, text, m_pixels);
+    }
+    // The texts the picture shows now, in reading order; takes the lock.
+    std::vector<PictureText> Texts();
+
 private:
     Size m_size;
     mutable std::mutex m_mutex;
     Bitmap m_pixels;
+    PictureTexts m_texts;
     std::function<void()> m_announce;
     std::atomic<bool> m_announced{false};
 };

@@ -1,5 +1,7 @@
 #include "platform/Clock.h"
 
+#include "platform/RunMemory.h"
+
 #include <ctime>
 
 namespace dulm {
@@ -41,7 +43,12 @@ void SetThreadClock(const Clock* clock) { t_clock = clock; }
 
 const Clock& ThreadClock() { return t_clock ? *t_clock : ProcessClock(); }
 
-long time(std::nullptr_t) { return ThreadClock().Seconds(); }
+// A window opened from a saved run gets the run's seed (see RunMemory).
+long time(std::nullptr_t) {
+    const long now = ThreadClock().Seconds();
+    RunMemory* memory = CurrentRunMemory();
+    return memory ? memory->Seed(now) : now;
+}
 
 long clock() { return static_cast<long>(ThreadClock().NowUs() / 1000); }
 

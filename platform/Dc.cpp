@@ -302,6 +302,7 @@ void Dc::TextOut(int x, int y, std::string_view text) {
         for (int row = y; row < y + face.Metrics().tmHeight; ++row) w.FillRow(row, x, x + width - 1, m_bkColour);
     }
     face.Draw(x, y, text, [&](int row, int x0, int x1) { w.FillRow(row, x0, x1, m_textColour); });
+    m_canvas.NoteText(face, {x, y}, m_textColour, text);
 }
 
 Size Dc::GetTextExtentPoint(std::string_view text) const {

@@ -1,5 +1,7 @@
 #include "platform/Dialog.h"
 
+#include "platform/RunMemory.h"
+
 #include <cerrno>
 #include <cfloat>
 #include <climits>
@@ -165,9 +167,17 @@ void DDV_MinMaxFloat(CDataExchange& dx, float value, float minValue, float maxVa
     dx.Fail(FormatPrompt(kPromptNumberRange, FormatFloat(minValue), FormatFloat(maxValue)));
 }
 
+// A window's run remembers the answers of its dialogs, and may have one prepared (RunMemory); a
+// dialog that shows takes the keys held as it opens, so their releases never reach the view.
 int CDialog::DoModal() {
-    CurrentHost().ForgetHeldKeys();
-    return CurrentUi().DoModal(*this);
+    RunMemory* memory = CurrentRunMemory();
+    int result = IDOK;
+    if (!memory || !memory->Prepare(*this)) {
+        CurrentHost().ForgetHeldKeys();
+        result = CurrentUi().DoModal(*this);
+    }
+    if (memory && result == IDOK) memory->Record(*this);
+    return result;
 }
 
 DialogState CDialog::InitialState() {

@@ -122,10 +122,30 @@ bool MessageQueue::PeekMessage(MSG& m) {
 }
 
 // The view's thread rests until a test moves the horizon; throws ViewClosed if the view closes.
+template <class Wait>
+auto MessageQueue::Park(Wait wait) {
+    struct Parked {
+        bool& parked;
+        ~Parked() { parked = false; }
+    } parked{m_parked = true};
+    if (m_readers > 0) m_cv.notify_all();
+    return wait();
+}
+
+bool MessageQueue::WhileParked(std::chrono::milliseconds patience, FunctionRef<void()> read) {
+    std::unique_lock lock(m_mutex);
+    ++m_readers;
+    const bool parked = m_cv.wait_for(lock, patience, [&] { return m_parked || m_activity == Activity::Ended; });
+    --m_readers;
+    if (!parked || m_activity == Activity::Ended || m_closing) return false;
+    read();
+    return true;
+}
+
 void MessageQueue::RestAtHorizon(std::unique_lock<std::mutex>& lock) {
     m_activity = Activity::Horizon;
     m_cv.notify_all();
-    m_cv.wait(lock);
+    Park([&] { m_cv.wait(lock); });
     if (m_closing) throw ViewClosed{};
 }
 
@@ -152,17 +172,17 @@ void MessageQueue::WaitForEvent(std::unique_lock<std::mutex>& lock) {
         }
         m_activity = next ? Activity::Horizon : Activity::Quiescent;
         m_cv.notify_all();
-        m_cv.wait(lock);
+        Park([&] { m_cv.wait(lock); });
         return;
     }
     if (next) {
         const auto delay = std::chrono::microseconds(std::max<std::int64_t>(0, *next - m_clock.NowUs()));
-        m_cv.wait_for(lock, delay);
+        Park([&] { m_cv.wait_for(lock, delay); });
     } else {
         // Nothing will happen until input comes: the view rests, as on the virtual clock.
         if (m_activity != Activity::Ended) m_activity = Activity::Quiescent;
         m_cv.notify_all();
-        m_cv.wait(lock);
+        Park([&] { m_cv.wait(lock); });
     }
 }
 
@@ -193,7 +213,7 @@ void MessageQueue::Sleep(std::int64_t us) {
         return;
     }
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::microseconds(us);
-    if (m_cv.wait_until(lock, deadline, [&] { return m_closing; })) throw ViewClosed{};
+    if (Park([&] { return m_cv.wait_until(lock, deadline, [&] { return m_closing; }); })) throw ViewClosed{};
 }
 
 void MessageQueue::SetHorizon(std::int64_t us) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -12,6 +13,7 @@
 #include <optional>
 
 #include "platform/Clock.h"
+#include "platform/FunctionRef.h"
 #include "platform/Messages.h"
 
 namespace dulm {
@@ -67,6 +69,12 @@ public:
         if (m_closing) throw ViewClosed{};
     }
     void Notify();
+
+    // Any thread but the view's: calls read() while the view's thread is parked in a wait or a
+    // pause, under the queue's lock, so that the thread cannot go on (nor draw, nor change its
+    // members) before read() returns. Waits up to `patience` for the thread to park; false when
+    // it did not (a run that never waits, a dialog showing) or the thread has ended.
+    bool WhileParked(std::chrono::milliseconds patience, FunctionRef<void()> read);
     std::mutex& Mutex() { return m_mutex; }
 
     // Tests: how far the virtual clock may run, waiting until the view's thread rests, and whether
@@ -90,6 +98,9 @@ private:
     void RestAtHorizon(std::unique_lock<std::mutex>& lock);
     std::optional<std::int64_t> NextEventUs() const;
     void WaitForEvent(std::unique_lock<std::mutex>& lock);
+    // The view's thread waits on the condition; readers waiting in WhileParked are told.
+    template <class Wait>
+    auto Park(Wait wait);
 
     const Clock& m_clock;
     VirtualClock* m_virtual;
@@ -100,6 +111,8 @@ private:
     std::optional<std::int64_t> m_timerDueUs;
     std::int64_t m_timerIntervalUs = 0;
     bool m_closing = false;
+    bool m_parked = false;  // the view's thread waits on m_cv
+    int m_readers = 0;      // threads waiting in WhileParked
     std::int64_t m_horizonUs = INT64_MAX;
     Activity m_activity = Activity::Running;
     // The latest time up to which PeekMessage finds nothing (and, on a virtual clock, need not

@@ -20,7 +20,7 @@ int PackCommandState(const CCmdUI& cmd) { return (cmd.m_bEnabled ? 1 : 0) | ((cm
 
 ViewHost::ViewHost(const CMultiDocTemplate& tmpl, Ui& ui, std::unique_ptr<Clock> clock, ViewOptions options)
     : m_template(tmpl), m_ui(ui), m_clock(std::move(clock)), m_options(std::move(options)), m_queue(*m_clock),
-      m_clientSize(m_options.clientSize) {
+      m_memory(m_options.prepared, m_options.answerPrepared), m_clientSize(m_options.clientSize) {
     for (unsigned id : m_options.trackedCommands) m_commandStates[id].store(0);
 }
 
@@ -92,6 +92,7 @@ ViewHost::CommandState ViewHost::QueryCommand(unsigned id) const {
 void ViewHost::ThreadMain() {
     t_host = this;
     SetThreadClock(m_clock.get());
+    SetThreadRunMemory(&m_memory);
     std::string failure;
     try {
         if (m_options.onThreadStart) m_options.onThreadStart();
@@ -123,6 +124,7 @@ void ViewHost::ThreadMain() {
     m_view.reset();
     m_document.reset();
     if (!failure.empty()) ShowFailure(failure);
+    SetThreadRunMemory(nullptr);
     SetThreadClock(nullptr);
     t_host = nullptr;
     m_queue.MarkEnded();

@@ -21,6 +21,7 @@
 #include "platform/Dc.h"
 #include "platform/DocTemplate.h"
 #include "platform/MessageQueue.h"
+#include "platform/RunMemory.h"
 #include "platform/Ui.h"
 
 namespace dulm {
@@ -45,6 +46,10 @@ struct ViewOptions {
     std::function<void()> onCanvasChanged = nullptr;
     // Called on the view's thread when a tracked command's state or the status text changed.
     std::function<void()> onStateChanged = nullptr;
+    // A saved run to repeat: its seed and dialog answers (see RunMemory); its dialogs are accepted
+    // without showing when answerPrepared is set, otherwise they open filled in.
+    RunRecord prepared = {};
+    bool answerPrepared = false;
 };
 
 class ViewHost {
@@ -83,6 +88,8 @@ public:
     // What the view last put in the status bar: its keys and progress while a run goes on, empty
     // when nothing runs.
     std::string StatusText() const;
+    // The dialog answers and seed of the run so far, to save or run again.
+    RunRecord Recorded() const { return m_memory.Recorded(); }
 
     // Tests, while the view's thread rests.
     CDocument* Document() const { return m_document.get(); }
@@ -113,6 +120,7 @@ private:
     std::unique_ptr<Clock> m_clock;
     ViewOptions m_options;
     MessageQueue m_queue;
+    RunMemory m_memory;
     std::thread m_thread;
     std::atomic<bool> m_opened{false};
 

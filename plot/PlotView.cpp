@@ -1,5 +1,7 @@
 #include "plot/PlotView.h"
 
+#include "app/DemoData.h"
+
 #include <algorithm>
 #include <atomic>
 
@@ -108,6 +110,11 @@ HistogramBins CPlotView::AnimateHistogram(Dc& dc, std::int16_t nx, std::int16_t 
     const float hi = xmax + dx / 2.0f;
     const float yBase = ymin - dy / 2.0f;
     const float yLimit = ymax + dy / 2.0f;
+    bins.SetColumns(lo, dx);
+    struct Growing {
+        const HistogramBins*& growing;
+        ~Growing() { growing = nullptr; }
+    } growing{m_growing = &bins};
 
     std::int32_t binned = 0;
     float v = 0.0f;
@@ -137,6 +144,24 @@ HistogramBins CPlotView::AnimateHistogram(Dc& dc, std::int16_t nx, std::int16_t 
     }
     done = v == kAbortValue ? kAbortValue : static_cast<float>(binned);
     return bins;
+}
+
+float CPlotView::ExportHistogram(DemoData& data, const HistogramBins& finished, const char* statistic) const {
+    const HistogramBins& bins = m_growing ? *m_growing : finished;
+    if (bins.Records() == 0) return 0.0f;
+    data.Table({statistic, "From", "To", "Count"});
+    const float half = bins.ColumnWidth() / 2.0f;
+    float total = 0.0f;
+    // From the first column that counted a value to the last; none before any did.
+    int first = 0, last = bins.Records() - 1;
+    while (first <= last && bins[first].count == 0.0f) ++first;
+    while (last >= first && bins[last].count == 0.0f) --last;
+    for (int k = first; k <= last; ++k) {
+        data.Row({DemoData::Number(bins.Lower(k) + half), DemoData::Number(bins.Lower(k)),
+                  DemoData::Number(bins.Lower(k + 1)), DemoData::Number(bins[k].count)});
+        total += bins[k].count;
+    }
+    return total;
 }
 
 void CPlotView::RedrawStoredHistogram(Dc& dc, const HistogramBins& bins) {

@@ -41,6 +41,13 @@ public:
     int Records() const { return m_array ? m_records : 0; }
     std::int16_t FrameWidth() const { return m_frameWidth; }
     std::int16_t FrameHeight() const { return m_frameHeight; }
+    // The values column k counted: from Lower(k) up to Lower(k + 1); its centre is Lower(k) + width / 2.
+    void SetColumns(float lower, float width) {
+        m_lower = lower;
+        m_width = width;
+    }
+    float Lower(int k) const { return m_lower + static_cast<float>(k) * m_width; }
+    float ColumnWidth() const { return m_width; }
 
 private:
     struct FreeDeleter {
@@ -50,6 +57,8 @@ private:
     int m_records = 0;
     std::int16_t m_frameWidth = 0;
     std::int16_t m_frameHeight = 0;
+    float m_lower = 0.0f;
+    float m_width = 0.0f;
 };
 
 using CurveFn = FunctionRef<double(float)>;
@@ -89,6 +98,11 @@ public:
     // A finished run's non-empty bars stretched from the frame they were built in to this one.
     void RedrawStretchedHistogram(Dc& dc, const HistogramBins& bins);
 
+    // Export Data: the histogram a run is growing, or else the finished one given, as a table
+    // of its columns (the statistic's name heads the centre column); nothing without either.
+    // Returns the values counted.
+    float ExportHistogram(DemoData& data, const HistogramBins& finished, const char* statistic) const;
+
 protected:
     // Says in the window that the run found no memory for its histogram.
     static void ReportNoMemory(Dc& dc);
@@ -99,6 +113,7 @@ private:
     std::int16_t Height16() const { return static_cast<std::int16_t>(m_box.Height()); }
 
     PlotBox m_box;
+    const HistogramBins* m_growing = nullptr;  // while AnimateHistogram runs
 
     struct Grid;
     Grid MakeGrid(std::int16_t nx, std::int16_t ny) const;

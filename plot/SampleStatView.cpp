@@ -1,5 +1,7 @@
 #include "plot/SampleStatView.h"
 
+#include "app/DemoData.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdarg>
@@ -41,6 +43,16 @@ void SampleText::Replace(const char* format, ...) {
 }
 
 CSampleStatDoc& CSampleStatView::Doc() const { return dynamic_cast<CSampleStatDoc&>(*GetDocument()); }
+
+void CSampleStatView::ExportData(DemoData& data) const {
+    const CSampleStatDoc& doc = Doc();
+    if (!doc.m_bChosen) return;
+    data.Parameter("Population", PopulationName(ShapeFromIndex(doc.m_nShape)));
+    data.Parameter("Number of samples", DemoData::Number(doc.m_nSamples));
+    data.Parameter("Sample size", DemoData::Number(doc.m_nSampleSize));
+    static const HistogramBins kNone;
+    ExportHistogram(data, doc.m_bFinished ? doc.m_bins : kNone, StatisticName());
+}
 
 bool CSampleStatView::ChooseParameters() {
     const std::unique_ptr<CSampleDlg> dlg = MakeDialog();

@@ -43,6 +43,8 @@ public:
     // correction after an early end, and the reference curves.
     void OnDraw(Dc& dc) final;
     void OnKeyUp(unsigned nChar, unsigned nRepCnt, unsigned nFlags) final;
+    // The population, N and n, and the histogram of the statistic.
+    void ExportData(DemoData& data) const final;
 
 protected:
     struct XRange {
@@ -55,6 +57,8 @@ protected:
     };
 
     virtual std::unique_ptr<CSampleDlg> MakeDialog() const = 0;
+    // What the histogram counts, as its exported column is headed.
+    virtual const char* StatisticName() const = 0;
     // The demonstration's own run parameters, after n, N, the seed, the delay and the sampler.
     virtual void PrepareStatistic() {}
     virtual float CountAxisTop() const = 0;

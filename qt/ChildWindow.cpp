@@ -38,7 +38,7 @@ QSize ChildWindow::MinimumSize() {
     return {min.cx, min.cy};
 }
 
-void ChildWindow::Start() { m_view->Start(); }
+void ChildWindow::Start(RunRecord prepared, bool answerPrepared) { m_view->Start(std::move(prepared), answerPrepared); }
 
 void ChildWindow::closeEvent(QCloseEvent* event) {
     m_view->Shutdown();

@@ -5,6 +5,7 @@
 #include <QMdiSubWindow>
 
 #include "platform/DocTemplate.h"
+#include "platform/RunMemory.h"
 #include "qt/HelpWindow.h"
 
 namespace dulm {
@@ -27,7 +28,7 @@ public:
     void Place(const QRect& mdiViewport);
     // The minimum size every demonstration window follows, from the latest placement.
     static QSize MinimumSize();
-    void Start();
+    void Start(RunRecord prepared = {}, bool answerPrepared = false);
 
 protected:
     // Every close (the window's own, "&Close", Exit) ends the view before the widgets go.

@@ -1,8 +1,13 @@
 #include "qt/DocumentFiles.h"
 
+#include <string_view>
+
 #include <QFile>
+#include <QSaveFile>
 #include <QFileInfo>
 #include <QStringList>
+
+#include "app/DemoFile.h"
 
 namespace dulm {
 
@@ -29,12 +34,32 @@ QString DocumentFiles::DefaultSaveName(const QString& title, const CMultiDocTemp
     return title + QString::fromStdString(tmpl.GetDocString(CMultiDocTemplate::filterExt));
 }
 
-std::optional<QString> DocumentFiles::WriteEmpty(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return file.errorString();
-    file.close();
-    if (file.error() != QFileDevice::NoError) return file.errorString();
+std::optional<QString> DocumentFiles::WriteBytes(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return file.errorString();
     return std::nullopt;
+}
+
+std::optional<QString> DocumentFiles::Write(const QString& path, const std::string& demo, const RunRecord& run) {
+    return WriteBytes(path, QByteArray::fromStdString(WriteDemoFile(demo, run)));
+}
+
+std::optional<RunRecord> DocumentFiles::Read(const QString& path, const std::string& demo, QString& error) {
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+        error = QFileInfo(path).isDir() ? QString("It is a folder.") : file.errorString();
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.read(qint64(kDemoFileLimit) + 1);  // a huge file is never read whole
+    if (file.error() != QFileDevice::NoError) {
+        error = file.errorString();
+        return std::nullopt;
+    }
+    std::string why;
+    std::optional<RunRecord> run = ReadDemoFile(std::string_view(bytes.constData(), size_t(bytes.size())), demo, why);
+    if (!run) error = QString::fromStdString(why);
+    return run;
 }
 
 }  // namespace dulm

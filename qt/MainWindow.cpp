@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QLayout>
 #include <QMdiSubWindow>
@@ -17,6 +19,7 @@
 #include <QToolBar>
 #include <QWindow>
 
+#include "app/RecentFiles.h"
 #include "app/WindowLayout.h"
 #include "demos/Registry.h"
 #include "qt/AboutDialog.h"
@@ -28,6 +31,7 @@
 #include "qt/HelpFileLocation.h"
 #include "qt/MainStatusBar.h"
 #include "qt/NewDialog.h"
+#include "qt/PictureCommands.h"
 #include "qt/ViewWidget.h"
 #include "res/Resources.h"
 #include "res/Strings.h"
@@ -64,6 +68,8 @@ MainWindow::MainWindow(const CDemoApp& app)
     AddWindowKeys();
     m_actions->SetWindowList([this] { return WindowList(); });
     m_help->SetFirstPlacement([this](QWidget& help) { PlaceHelp(help); });
+    m_recent = LoadRecentFileList(int(res::kRecentFiles));
+    UpdateRecentFiles();
 
     // The caption names the active window once: Qt's own " - [title]" of a maximised window is
     // replaced by this window's caption whenever either changes it.
@@ -252,6 +258,9 @@ void MainWindow::updateMenus() {
     if (m_toolBar) m_actions->Action(res::ID_VIEW_TOOLBAR)->setChecked(!m_toolBar->isHidden());
     m_actions->Action(res::ID_VIEW_STATUS_BAR)->setChecked(!m_statusBar->isHidden());
     const ChildWindow* child = ActiveChild();
+    for (unsigned id : {res::ID_EDIT_COPY, res::ID_SAVE_PICTURE, res::ID_EXPORT_DATA, res::ID_RUN_AGAIN,
+                        res::ID_RUN_AGAIN_SAME_SEED})
+        if (QAction* action = m_actions->Action(id)) action->setEnabled(child && child->View().Host());
     if (!child || !child->View().Host()) return;
     for (unsigned id : res::ViewCommands(MenuOf(child->TemplateId()))) {
         QAction* action = m_actions->Action(id);
@@ -267,7 +276,9 @@ void MainWindow::updateMenus() {
 void MainWindow::OnCommand(unsigned id) {
     if (m_contextHelp->Active()) {
         m_contextHelp->Stop();
-        ShowHelp(HID_BASE_COMMAND + id);
+        // The recent files share one page.
+        const bool recent = id >= res::ID_FILE_MRU_FILE1 && id < res::ID_FILE_MRU_FILE1 + res::kRecentFiles;
+        ShowHelp(HID_BASE_COMMAND + (recent ? res::ID_FILE_MRU_FILE1 : id));
         return;
     }
     using namespace res;
@@ -275,6 +286,11 @@ void MainWindow::OnCommand(unsigned id) {
     case ID_FILE_NEW: return OnFileNew();
     case ID_FILE_OPEN: return OnFileOpen();
     case ID_FILE_SAVE: return OnFileSave();
+    case ID_EDIT_COPY: return OnCopyPicture();
+    case ID_SAVE_PICTURE: return OnSavePicture();
+    case ID_EXPORT_DATA: return OnExportData();
+    case ID_RUN_AGAIN:
+    case ID_RUN_AGAIN_SAME_SEED: RunAgain(id == ID_RUN_AGAIN_SAME_SEED); return;
     case ID_FILE_CLOSE:
         if (ChildWindow* child = ActiveChild()) child->close();
         return;
@@ -294,6 +310,10 @@ void MainWindow::OnCommand(unsigned id) {
     case ID_HELP: return OnHelpKey();
     case ID_CONTEXT_HELP: return m_contextHelp->Start();
     default: break;
+    }
+    if (id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + kRecentFiles) {
+        if (const size_t k = id - ID_FILE_MRU_FILE1; k < m_recent.size()) OpenFile(QString::fromStdString(m_recent[k]));
+        return;
     }
     // The commands of the demonstrations' own menus go to the active view; the rest (Print, Undo,
     // Cut, Copy, Paste, the pane keys) have no handler.
@@ -367,9 +387,10 @@ ChildWindow* MainWindow::NewDemo(const CMultiDocTemplate& tmpl) {
 
 QRect MainWindow::MdiViewport() const { return {QPoint(0, 0), m_mdi->viewport()->size()}; }
 
-ChildWindow* MainWindow::OpenDemo(const CMultiDocTemplate& tmpl, const QString& title) {
+ChildWindow* MainWindow::OpenDemo(const CMultiDocTemplate& tmpl, const QString& title, RunRecord prepared,
+                                  bool answerPrepared) {
     if (!isVisible()) {  // the MDI area has no size before the frame is first shown
-        m_deferred.emplace_back(&tmpl, title);
+        m_deferred.push_back({&tmpl, title, std::move(prepared)});
         return nullptr;
     }
     auto* child = new ChildWindow(tmpl, title, this, HelpRequester());
@@ -389,14 +410,14 @@ ChildWindow* MainWindow::OpenDemo(const CMultiDocTemplate& tmpl, const QString& 
     child->Place(MdiViewport());
     for (ChildWindow* each : Children()) each->setMinimumSize(ChildWindow::MinimumSize());
     m_mdi->setActiveSubWindow(child);
-    child->Start();
+    child->Start(std::move(prepared), answerPrepared);
     return child;
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     const auto deferred = std::exchange(m_deferred, {});
-    for (const auto& [tmpl, title] : deferred) OpenDemo(*tmpl, title);
+    for (const Deferred& d : deferred) OpenDemo(*d.tmpl, d.title, d.prepared);
 }
 
 // The desktop puts each new window in front as it appears: help opened before the frame was first
@@ -425,7 +446,35 @@ ChildWindow* MainWindow::OpenFile(const QString& path) {
         ShowMessage(QString("%1\nThis file does not belong to any of the demonstrations.").arg(path));
         return nullptr;
     }
-    return OpenDemo(*tmpl, DocumentFiles::TitleOf(path));
+    QString error;
+    std::optional<RunRecord> run = DocumentFiles::Read(path, FindDemo(tmpl->ResourceId())->name, error);
+    if (!run) {
+        ShowMessage(QString("%1\nThis document cannot be opened. %2").arg(path, error));
+        std::erase(m_recent, QFileInfo(path).absoluteFilePath().toStdString());
+        UpdateRecentFiles();
+        return nullptr;
+    }
+    RememberFile(path);
+    return OpenDemo(*tmpl, DocumentFiles::TitleOf(path), std::move(*run));
+}
+
+void MainWindow::RememberFile(const QString& path) {
+    m_recent = AddRecentFile(m_recent, QFileInfo(path).absoluteFilePath().toStdString(), int(res::kRecentFiles));
+    SaveRecentFileList(m_recent);  // a list that cannot be written is only a convenience lost
+    UpdateRecentFiles();
+}
+
+// "&1 Means.cnt" and so on; the items without a file are hidden, and with them the separator.
+void MainWindow::UpdateRecentFiles() {
+    for (unsigned k = 0; k < res::kRecentFiles; ++k) {
+        QAction* action = m_actions->Action(res::ID_FILE_MRU_FILE1 + k);
+        if (!action) continue;
+        action->setVisible(k < m_recent.size());
+        if (k >= m_recent.size()) continue;
+        const QString path = QString::fromStdString(m_recent[k]);
+        action->setText(QString("&%1 %2").arg(k + 1).arg(DocumentFiles::TitleOf(path).replace('&', "&&")));
+        action->setStatusTip(QString("Open %1").arg(path));
+    }
 }
 
 // Modal to the main window only, as every dialog of the program, so that the help stays usable.
@@ -454,8 +503,68 @@ void MainWindow::OnFileSave() {
 }
 
 void MainWindow::SaveActiveAs(const QString& path) {
-    if (const std::optional<QString> error = DocumentFiles::WriteEmpty(path))
+    const ChildWindow* child = ActiveChild();
+    if (!child || !child->View().Host()) return;
+    const std::string demo = FindDemo(child->TemplateId())->name;
+    if (const std::optional<QString> error = DocumentFiles::Write(path, demo, child->Host().Recorded())) {
         ShowMessage(QString("%1\n%2").arg(path, *error));
+        return;
+    }
+    RememberFile(path);
+}
+
+ChildWindow* MainWindow::RunAgain(bool sameSeed) {
+    ChildWindow* child = ActiveChild();
+    if (!child || !child->View().Host()) return nullptr;
+    RunRecord run = child->Host().Recorded();
+    if (!sameSeed) run.seed.reset();
+    const CMultiDocTemplate& tmpl = child->Template();
+    const QString title = child->Title();
+    const QRect geometry = child->geometry();
+    const bool maximized = child->isMaximized();
+    child->close();
+    ChildWindow* again = OpenDemo(tmpl, title, std::move(run), true);
+    if (again && maximized) again->showMaximized();
+    else if (again) again->setGeometry(geometry);
+    return again;
+}
+
+namespace {
+
+// The window's title without its document's extension, with another: "Means.cnt" -> "Means.png".
+QString NameWith(const ChildWindow& child, const QString& extension) {
+    QString title = child.Title();
+    const QString own = QString::fromStdString(child.Template().GetDocString(CMultiDocTemplate::filterExt));
+    if (!own.isEmpty() && title.endsWith(own, Qt::CaseInsensitive)) title.chop(own.size());
+    return title + extension;
+}
+
+}  // namespace
+
+void MainWindow::OnCopyPicture() {
+    const ChildWindow* child = ActiveChild();
+    if (!child || !child->View().Host()) return;
+    QApplication::clipboard()->setMimeData(PictureCommands::ClipboardData(child->Host()).release());
+}
+
+void MainWindow::OnSavePicture() {
+    const ChildWindow* child = ActiveChild();
+    if (!child || !child->View().Host()) return;
+    const QString path = AskFileName(QFileDialog::AcceptSave, "Save Picture As", NameWith(*child, ".png"),
+                                     "PNG Images (*.png)");
+    if (path.isEmpty() || !ActiveChild() || !ActiveChild()->View().Host()) return;
+    if (const std::optional<QString> error = PictureCommands::SavePicture(ActiveChild()->Host(), path))
+        ShowMessage(QString("%1\nThe picture was not saved. %2").arg(path, *error));
+}
+
+void MainWindow::OnExportData() {
+    const ChildWindow* child = ActiveChild();
+    if (!child || !child->View().Host()) return;
+    const QString path = AskFileName(QFileDialog::AcceptSave, "Export Data", NameWith(*child, ".csv"),
+                                     "CSV Files (*.csv)");
+    if (path.isEmpty() || !ActiveChild() || !ActiveChild()->View().Host()) return;
+    if (const std::optional<QString> error = PictureCommands::ExportData(ActiveChild()->Host(), path))
+        ShowMessage(QString("%1\nThe data was not exported. %2").arg(path, *error));
 }
 
 void MainWindow::ShowMessage(const QString& text) {

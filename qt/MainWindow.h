@@ -13,6 +13,7 @@
 #include "app/DemoApp.h"
 #include "app/MainFrame.h"
 #include "qt/CommandActions.h"
+#include "platform/RunMemory.h"
 #include "qt/HelpWindow.h"
 
 class QToolBar;
@@ -46,11 +47,20 @@ public:
     // A new window of a demonstration, titled with its document name and a running number; while
     // the main window is still hidden the window is opened when it is first shown.
     ChildWindow* NewDemo(const CMultiDocTemplate& tmpl);
-    ChildWindow* OpenDemo(const CMultiDocTemplate& tmpl, const QString& title);
-    // Open, a dropped file and the command line: a new window of the file's demonstration.
+    // prepared: a saved run to repeat, its dialogs answered without showing when answerPrepared.
+    ChildWindow* OpenDemo(const CMultiDocTemplate& tmpl, const QString& title, RunRecord prepared = {},
+                          bool answerPrepared = false);
+    // Open, a dropped file, a recent file and the command line: a new window of the file's
+    // demonstration, running the saved run; a file that cannot be read or is not a document of
+    // that demonstration opens nothing and the user is told why.
     ChildWindow* OpenFile(const QString& path);
-    // Save of the active window to a chosen path: an empty file.
+    // Save of the active window to a chosen path: its parameters and seed.
     void SaveActiveAs(const QString& path);
+    // Demo > Run Again: the active window's demonstration again in its place with the same
+    // parameters, with a new seed or the same.
+    ChildWindow* RunAgain(bool sameSeed);
+    // The recent files the Demo menu lists, latest first.
+    const std::vector<std::string>& RecentFiles() const { return m_recent; }
 
     ChildWindow* ActiveChild() const;
     std::vector<ChildWindow*> Children() const;
@@ -92,6 +102,11 @@ private:
     void OnHelpKey();
     void OnFileOpen();
     void OnFileSave();
+    void OnCopyPicture();
+    void OnSavePicture();
+    void OnExportData();
+    void RememberFile(const QString& path);
+    void UpdateRecentFiles();
     void RepaintViews();
     void ShowMessage(const QString& text);
     QRect MdiViewport() const;
@@ -108,7 +123,13 @@ private:
     ContextHelpMode* m_contextHelp;
     unsigned m_shownMenu = 0;
     std::map<unsigned, int> m_untitled;  // the running number of each template's window titles
-    std::vector<std::pair<const CMultiDocTemplate*, QString>> m_deferred;
+    struct Deferred {
+        const CMultiDocTemplate* tmpl;
+        QString title;
+        RunRecord prepared;
+    };
+    std::vector<Deferred> m_deferred;
+    std::vector<std::string> m_recent;
     bool m_helpToFront = false;  // help opened before the frame was first shown stays in front
 };
 

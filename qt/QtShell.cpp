@@ -14,7 +14,7 @@ QtShell::~QtShell() = default;
 
 void QtShell::SetDialogBkColor(Colour background, Colour text) { DialogLook::SetColours(background, text); }
 
-// Read so that a damaged file shows up early; no menu lists the files and the list is never written.
+// Read so that a damaged file shows up early; the main window keeps the list its Demo menu shows.
 void QtShell::LoadStdProfileSettings(int maxRecentFiles) { m_recentFiles = LoadRecentFileList(maxRecentFiles); }
 
 bool QtShell::LoadFrame() {

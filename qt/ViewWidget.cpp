@@ -29,9 +29,11 @@ ViewWidget::ViewWidget(const CMultiDocTemplate& tmpl, std::string title, QWidget
 
 ViewWidget::~ViewWidget() { Shutdown(); }
 
-void ViewWidget::Start() {
+void ViewWidget::Start(RunRecord prepared, bool answerPrepared) {
     if (m_host) return;
     ViewOptions options;
+    options.prepared = std::move(prepared);
+    options.answerPrepared = answerPrepared;
     options.title = m_title;
     options.clientSize = {width(), height()};
     options.trackedCommands = res::ViewCommands(MenuOf(m_template.ResourceId()));

@@ -27,8 +27,9 @@ public:
                QWidget* parent = nullptr);
     ~ViewWidget() override;
 
-    // Opens the document and starts the view at the widget's present size.
-    void Start();
+    // Opens the document and starts the view at the widget's present size, repeating a saved run
+    // when one is given (see ViewOptions::prepared).
+    void Start(RunRecord prepared = {}, bool answerPrepared = false);
     // Tells the view it is closing, cancels its dialogs and message boxes, then ends its thread.
     // Returns once the view and its document are destroyed.
     void Shutdown();

@@ -1,5 +1,7 @@
 #include "res/Menus.h"
 
+#include <string>
+
 #include "res/Resources.h"
 
 namespace dulm::res {
@@ -7,6 +9,13 @@ namespace dulm::res {
 namespace {
 
 MenuItem Separator() { return MenuItem{}; }
+
+// The recent files, filled in by the window; hidden while there are none.
+void AddRecentFiles(std::vector<MenuItem>& items) {
+    items.push_back(Separator());
+    for (unsigned k = 0; k < kRecentFiles; ++k)
+        items.push_back(Item("Recent File " + std::to_string(k + 1), ID_FILE_MRU_FILE1 + k));
+}
 
 MenuItem ViewPopup() {
     return Popup("&View", {Item("&Toolbar", ID_VIEW_TOOLBAR), Item("&Status Bar", ID_VIEW_STATUS_BAR)});
@@ -25,9 +34,13 @@ MenuItem Item(std::string text, unsigned id, bool checked) { return MenuItem{std
 MenuItem Popup(std::string text, std::vector<MenuItem> items) { return MenuItem{std::move(text), 0, std::move(items)}; }
 
 const std::vector<MenuItem>& MainFrameMenu() {
-    static const std::vector<MenuItem> menu = {
-        Popup("&Demo", {Item("&New\tCtrl+N", ID_FILE_NEW), Separator(), Item("E&xit", ID_APP_EXIT)}), ViewPopup(),
-        HelpPopup()};
+    static const std::vector<MenuItem> menu = [] {
+        std::vector<MenuItem> demo{Item("&New\tCtrl+N", ID_FILE_NEW)};
+        AddRecentFiles(demo);
+        demo.push_back(Separator());
+        demo.push_back(Item("E&xit", ID_APP_EXIT));
+        return std::vector<MenuItem>{Popup("&Demo", std::move(demo)), ViewPopup(), HelpPopup()};
+    }();
     return menu;
 }
 
@@ -35,6 +48,13 @@ std::vector<MenuItem> DemoMenu(bool startDemo, std::vector<MenuItem> ownPopups) 
     std::vector<MenuItem> demo{Item("&New\tCtrl+N", ID_FILE_NEW)};
     if (startDemo) demo.push_back(Item("&Start Demo", ID_START_DEMO));
     demo.push_back(Item("&Close", ID_FILE_CLOSE));
+    demo.push_back(Separator());
+    demo.push_back(Item("&Run Again\tCtrl+R", ID_RUN_AGAIN));
+    demo.push_back(Item("Copy &Picture\tCtrl+C", ID_EDIT_COPY));
+    demo.push_back(Item("Save Picture &As...", ID_SAVE_PICTURE));
+    demo.push_back(Item("&Export Data...", ID_EXPORT_DATA));
+    AddRecentFiles(demo);
+    demo.push_back(Separator());
     demo.push_back(Item("E&xit", ID_APP_EXIT));
     std::vector<MenuItem> menu{Popup("&Demo", std::move(demo)), ViewPopup(), WindowPopup(), HelpPopup()};
     for (MenuItem& popup : ownPopups) menu.push_back(std::move(popup));
@@ -47,6 +67,8 @@ const std::vector<Accelerator>& LoadAccelerators() {
         {'N', true, false, false, ID_FILE_NEW},
         {'O', true, false, false, ID_FILE_OPEN},
         {'S', true, false, false, ID_FILE_SAVE},
+        {'R', true, false, false, ID_RUN_AGAIN},
+        {'R', true, true, false, ID_RUN_AGAIN_SAME_SEED},
         {'P', true, false, false, ID_FILE_PRINT},
         {'Z', true, false, false, ID_EDIT_UNDO},
         {VK_BACK, false, false, true, ID_EDIT_UNDO},
@@ -72,7 +94,7 @@ std::vector<unsigned> ViewCommands(const std::vector<MenuItem>& menu) {
     std::vector<unsigned> ids;
     for (const MenuItem& popup : menu)
         for (const MenuItem& item : popup.popup)
-            if (!item.IsSeparator() && item.id < 0xE000) ids.push_back(item.id);
+            if (!item.IsSeparator() && item.id < 0xE000 && !IsWindowCommand(item.id)) ids.push_back(item.id);
     return ids;
 }
 

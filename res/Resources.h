@@ -70,6 +70,19 @@ inline constexpr unsigned ID_INDICATOR_CAPS = 59137;
 inline constexpr unsigned ID_INDICATOR_NUM = 59138;
 inline constexpr unsigned ID_INDICATOR_SCRL = 59139;
 
+// The classroom: pictures and data out, runs saved and run again (0x8100-0x811F). The window
+// handles these itself; they never reach a view.
+inline constexpr unsigned ID_SAVE_PICTURE = 0x8100;
+inline constexpr unsigned ID_EXPORT_DATA = 0x8101;
+inline constexpr unsigned ID_RUN_AGAIN = 0x8102;
+inline constexpr unsigned ID_RUN_AGAIN_SAME_SEED = 0x8103;
+inline constexpr unsigned ID_FILE_MRU_FILE1 = 0x8104;  // to ID_FILE_MRU_FILE1 + 3: the recent files
+inline constexpr unsigned kRecentFiles = 4;
+inline constexpr unsigned ID_COPY_LINK = 0x8108;  // the browser edition's Demo menu only
+inline constexpr unsigned kFirstWindowCommand = 0x8100;  // 0x8100 to 0x81FF: the window's own commands
+inline constexpr unsigned kLastWindowCommand = 0x81FF;
+constexpr bool IsWindowCommand(unsigned id) { return id >= kFirstWindowCommand && id <= kLastWindowCommand; }
+
 // Strings of the framework.
 inline constexpr unsigned AFX_IDS_APP_TITLE = 57344;
 inline constexpr unsigned AFX_IDS_IDLEMESSAGE = 57345;

@@ -8,6 +8,7 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
+#include "app/DataExport.h"
 #include "harness/EventScript.h"
 #include "platform/Typeface.h"
 
@@ -53,17 +54,7 @@ bool WriteAll(QFileDevice& file, const QByteArray& bytes) {
 // byte is written and the file closed: a full disk or a file-size limit leaves no truncated
 // picture. What is not a plain file (a pipe, a terminal, a device) is written in place, and the
 // path "-" is standard output, as for other tools.
-bool WritePng(const Bitmap& picture, const std::string& path, std::ostream& out, std::string& cause) {
-    // The picture's own pixels, seen as an image without copying them.
-    const QImage image(reinterpret_cast<const uchar*>(picture.Row(0)), picture.Width(), picture.Height(),
-                       qsizetype(picture.Stride()) * qsizetype(sizeof(std::uint32_t)), QImage::Format_RGB32);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (!QImageWriter(&buffer, "png").write(image)) {
-        cause = "cannot encode the picture";
-        return false;
-    }
+bool WriteBytes(const QByteArray& png, const std::string& path, std::ostream& out, std::string& cause) {
     if (path == "-") {
         out.write(png.constData(), png.size());
         out.flush();
@@ -88,6 +79,20 @@ bool WritePng(const Bitmap& picture, const std::string& path, std::ostream& out,
     return false;
 }
 
+bool WritePng(const Bitmap& picture, const std::string& path, std::ostream& out, std::string& cause) {
+    // The picture's own pixels, seen as an image without copying them.
+    const QImage image(reinterpret_cast<const uchar*>(picture.Row(0)), picture.Width(), picture.Height(),
+                       qsizetype(picture.Stride()) * qsizetype(sizeof(std::uint32_t)), QImage::Format_RGB32);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!QImageWriter(&buffer, "png").write(image)) {
+        cause = "cannot encode the picture";
+        return false;
+    }
+    return WriteBytes(png, path, out, cause);
+}
+
 }  // namespace
 
 int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
@@ -107,6 +112,8 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
     }
     Scenario& scenario = *run.scenario;
     const Bitmap image = scenario.Image();
+    // The view rests: its data is read at once.
+    const std::optional<std::string> csv = options.csv.empty() ? std::nullopt : ExportCsv(scenario.Host(), {});
     scenario.Close();
     if (image.IsNull() || image.GetSize() != size) {
         ReportNoMemory(size, err);
@@ -114,9 +121,16 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
     }
     if (options.text) PrintTextLog(scenario, out);
     int status = 0;
-    if (std::string cause; !WritePng(image, options.out, out, cause)) {
+    if (std::string cause; !options.out.empty() && !WritePng(image, options.out, out, cause)) {
         err << "dulm-render: cannot write " << Excerpt(options.out) << ": " << cause << '\n';
         status = 1;
+    }
+    if (!options.csv.empty()) {
+        std::string cause = "the view had ended";
+        if (!csv || !WriteBytes(QByteArray::fromStdString(*csv), options.csv, out, cause)) {
+            err << "dulm-render: cannot write " << Excerpt(options.csv) << ": " << cause << '\n';
+            status = 1;
+        }
     }
     if (run.activity == Activity::Horizon) {
         if (run.horizonMs > kVirtualHourMs)

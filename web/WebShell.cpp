@@ -1,5 +1,8 @@
 #include "web/WebShell.h"
 
+#include <chrono>
+
+#include "app/DataExport.h"
 #include "app/WindowLayout.h"
 #include "demos/Registry.h"
 #include "harness/RenderOptions.h"
@@ -208,6 +211,44 @@ bool Shell::Resting(int window) {
     std::lock_guard lock(w->access);
     ViewHost* host = w->Host();
     return !host || host->Queue().CurrentActivity() != Activity::Running;
+}
+
+std::string Shell::Csv(int window) {
+    const std::shared_ptr<Window> w = Find(window);
+    if (!w) return {};
+    std::lock_guard lock(w->access);
+    ViewHost* host = w->Host();
+    return host ? ExportCsv(*host, std::chrono::milliseconds(0)).value_or("") : std::string();
+}
+
+std::string Shell::Texts(int window) {
+    const std::shared_ptr<Window> w = Find(window);
+    if (!w) return {};
+    std::shared_ptr<Canvas> canvas;
+    {
+        std::lock_guard lock(w->access);
+        if (ViewHost* host = w->Host()) canvas = host->GetCanvas();
+    }
+    return canvas ? PlainText(canvas->Texts()) : std::string();
+}
+
+std::string Shell::LinkJson(int window) {
+    const std::shared_ptr<Window> w = Find(window);
+    if (!w) return {};
+    std::lock_guard lock(w->access);
+    ViewHost* host = w->Host();
+    const DemoDescriptor* demo = host ? FindDemo(host->Template().ResourceId()) : nullptr;
+    if (!demo) return {};
+    const RunRecord run = host->Recorded();
+    JsonWriter json;
+    json.BeginObject().Member("demo", demo->name);
+    if (const std::shared_ptr<Canvas> canvas = host->GetCanvas())  // the reference canvas the view maps
+        json.Member("size", std::to_string(canvas->GetSize().cx) + "x" + std::to_string(canvas->GetSize().cy));
+    if (run.seed) json.Key("time").Number(*run.seed);
+    json.Key("dialog").BeginArray();
+    for (const RunRecord::Dialog& d : run.dialogs) json.String(FormatDialogAnswer(d.answer));
+    json.EndArray().EndObject();
+    return json.Text();
 }
 
 std::string Shell::WindowJson(int window) {

@@ -51,6 +51,15 @@ public:
     void Forget(int window);
     // The window's title, status text, failure, and the state of its menu's commands.
     std::string WindowJson(int window);
+    // Export Data: the window's CSV, read only if its view rests in a wait right now (the page
+    // never waits for a view); empty otherwise.
+    std::string Csv(int window);
+    // The texts of its picture, line by line (what Copy Picture puts beside the image).
+    std::string Texts(int window);
+    // What a link needs to open the window's run again: JSON {demo, size, time, dialog: [...]},
+    // its canvas, the seed as the link's time and the dialogs' answers in the render tool's form;
+    // "" for none.
+    std::string LinkJson(int window);
     // Whether the window's view rests: it waits for input (a dialog or message box included) or
     // has finished, and no command the page posted is still to be handled. A window that is
     // gone rests.

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <numbers>
 
+#include "app/DemoData.h"
 #include "app/ViewConventions.h"
 #include "demos/alpha/AlphDlg.h"
 #include "demos/hypothesis/DensityPicture.h"
@@ -34,6 +35,16 @@ constexpr Distribution kDistributions[] = {
     {"Student's (df=3)", StudentDensity, 0.0f, "t", 2.353f, 3.182f},
     {"ChiSquare (df=4)", ChiSquareDensity, 6.0f, "chi", 9.49f, 0.0f},
 };
+
+// The area beyond x in the upper tail of each distribution.
+double UpperArea(int nDist, double x) {
+    if (nDist == 1) {  // Student's t, df 3
+        const double r = x / std::sqrt(3.0);
+        return 0.5 - (r / (1.0 + r * r) + std::atan(r)) / std::numbers::pi;
+    }
+    if (nDist == 2) return std::exp(-x / 2.0) * (1.0 + x / 2.0);  // chi-square, df 4
+    return 0.5 * std::erfc(x / std::numbers::sqrt2);
+}
 
 // Any choice but Student's and chi-square is the normal.
 const Distribution& DistributionOf(int nDist) { return kDistributions[nDist == 1 || nDist == 2 ? nDist : 0]; }
@@ -79,6 +90,22 @@ void CAlphView::OnDraw(Dc& dc) {
     char text[64];
     std::snprintf(text, sizeof text, "%s = %1.2f", d.symbol, static_cast<double>(crit));
     picture.PutText({x, (H() - 40) / 2}, text, Away::Down);
+}
+
+void CAlphView::ExportData(DemoData& data) const {
+    const CAlphDoc& doc = Doc();
+    if (!doc.m_bChosen) return;
+    const int nDist = doc.m_nDist == 1 || doc.m_nDist == 2 ? doc.m_nDist : 0;
+    const Distribution& d = DistributionOf(nDist);
+    const bool twoTailed = doc.m_nTails == 1 && d.twoTailed != 0.0f;
+    data.Parameter("Distribution", d.name);
+    data.Parameter("Tails", twoTailed ? "two-tailed" : "one-tailed");
+    data.Parameter("alpha", "0.05");
+    const float crit = twoTailed ? d.twoTailed : d.oneTailed;
+    data.Table({"Rejection region", "Critical value", "Area"});
+    const double area = UpperArea(nDist, crit);
+    if (twoTailed) data.Row({"lower tail", DemoData::Number(-crit), DemoData::Number(area)});
+    data.Row({"upper tail", DemoData::Number(crit), DemoData::Number(area)});
 }
 
 }  // namespace dulm

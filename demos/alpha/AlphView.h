@@ -12,6 +12,8 @@ class CAlphView : public CDemoView {
 public:
     CAlphView();
     void OnDraw(Dc& dc) override;
+    // The distribution and tails; the critical values and the area of each rejection region.
+    void ExportData(DemoData& data) const override;
 
 protected:
     bool ChooseParameters() override;

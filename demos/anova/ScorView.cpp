@@ -1,5 +1,6 @@
 #include "demos/anova/ScorView.h"
 
+#include "app/DemoData.h"
 #include "demos/target/AnovaTable.h"
 #include "platform/Waits.h"
 
@@ -83,6 +84,21 @@ void CScorView::DrawResults(Dc& dc) {
     Show(dc, 160, kComputeFText);
     Show(dc, 200, kCheckAnswerText);
     DrawTable(dc, 240);
+}
+
+void CScorView::ExportData(DemoData& data) const {
+    const CScorDoc& doc = Doc();
+    data.Parameter("Slow speed", DemoData::Number(int(doc.m_slowSpeed)));
+    data.Parameter("Fast speed", DemoData::Number(int(doc.m_fastSpeed)));
+    data.Parameter("Target size", DemoData::Number(int(doc.m_targetSize)));
+    if (!doc.m_bFinished) return;
+    const std::array<const char*, 2> names{"Slow", "Fast"};
+    const std::array<std::array<std::int16_t, 8>, 2> scores{doc.m_slowScores, doc.m_fastScores};
+    ExportScores(data, names, scores);
+    std::array<int, 2> squares{};
+    for (size_t c = 0; c < 2; ++c)
+        for (const std::int16_t s : scores[c]) squares[c] += s * s;
+    ExportAnova(data, OneWay(doc.m_slowTotal, doc.m_fastTotal, squares[0], squares[1]));
 }
 
 }  // namespace dulm

@@ -14,6 +14,8 @@ public:
 
     CScorView();
     void OnDraw(Dc& dc) override;
+    // The speeds and target size; once the experiment is over, the scores and the table.
+    void ExportData(DemoData& data) const override;
 
 private:
     CScorDoc& Doc() const;

@@ -2,6 +2,7 @@
 
 #include <numeric>
 
+#include "app/DemoData.h"
 #include "demos/target/AnovaTable.h"
 #include "platform/Waits.h"
 
@@ -90,6 +91,23 @@ void CScor2View::DrawResults(Dc& dc) {
     SquareScores(kCells);
     DrawSquaresLines(dc, 4 * m_Y, cells);
     DrawTable(dc, 9 * m_Y);
+}
+
+void CScor2View::ExportData(DemoData& data) const {
+    const CScor2Doc& doc = Doc();
+    data.Parameter("Slow speed", DemoData::Number(int(doc.m_slowSpeed)));
+    data.Parameter("Fast speed", DemoData::Number(int(doc.m_fastSpeed)));
+    data.Parameter("Target size", DemoData::Number(int(doc.m_targetSize)));
+    if (!doc.m_bFinished) return;
+    const std::array<const char*, kCells> names{"Slow x Whole", "Fast x Whole", "Slow x 1/4", "Fast x 1/4"};
+    ExportScores(data, names, doc.m_cellScores);
+    int squares = 0;
+    std::array<int, kCells> totals{};
+    for (size_t c = 0; c < kCells; ++c) {
+        totals[c] = doc.m_cellTotals[c];
+        for (const std::int16_t s : doc.m_cellScores[c]) squares += s * s;
+    }
+    ExportAnova(data, TwoWay(totals, squares));
 }
 
 }  // namespace dulm

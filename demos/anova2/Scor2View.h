@@ -15,6 +15,8 @@ public:
 
     CScor2View();
     void OnDraw(Dc& dc) override;
+    // The speeds and target size; once the experiment is over, the scores and the table.
+    void ExportData(DemoData& data) const override;
 
 private:
     CScor2Doc& Doc() const;

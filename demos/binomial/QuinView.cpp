@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "app/DemoData.h"
 #include "demos/binomial/ProbLeftDlg.h"
 #include "platform/Clock.h"
 #include "platform/Keys.h"
@@ -67,7 +68,7 @@ void CQuinView::Run(Dc& dc, const Board& board, CQuinDoc& doc) {
     for (int k = 0; k < kSlots; ++k)
         balls[size_t(k)] = {static_cast<std::int16_t>(board.Mouth().x), static_cast<std::int16_t>(board.Mouth().y), 0,
                             static_cast<std::int16_t>(-k)};
-    BallRun run(dc, board);
+    BallRun run(dc, board, m_run);
     m_delayMs = kStartDelayMs;
     RunStatus status(*this, "Keypad 0-9 pace, Esc stop, F1 help", "balls landed:", board.BallsPerRun());
     for (;;) {
@@ -87,6 +88,14 @@ void CQuinView::Run(Dc& dc, const Board& board, CQuinDoc& doc) {
         status.Progress(run.Landed());
         if (EndOfTick(doc, run, m_bAbort)) return;
     }
+}
+
+void CQuinView::ExportData(DemoData& data) const {
+    const CQuinDoc& doc = Doc();
+    if (!doc.m_bChosen) return;
+    data.Parameter("Probability of a left bounce", DemoData::Number(doc.m_probLeft));
+    const std::span<const std::int16_t> finished(doc.m_binCounts);
+    ExportCounts(data, m_run, doc.m_bFinished ? finished : finished.first(0));
 }
 
 }  // namespace dulm

@@ -29,6 +29,8 @@ public:
 
     void OnDraw(Dc& dc) override;
     void OnKeyUp(unsigned nChar, unsigned nRepCnt, unsigned nFlags) override;
+    // The probability of a left bounce and the balls in each bin.
+    void ExportData(DemoData& data) const override;
 
 protected:
     bool ChooseParameters() override;
@@ -40,6 +42,7 @@ private:
     // The run's state, kept per view.
     int m_bAbort = 0;              // Esc: the run stops after the current tick
     std::int16_t m_delayMs = 160;  // the pause after each frame
+    const BallRun* m_run = nullptr;  // while a run goes on
 };
 
 }  // namespace dulm

@@ -3,6 +3,7 @@
 #include <cassert>
 #include <cstdio>
 
+#include "app/DemoData.h"
 #include "platform/Waits.h"
 
 namespace dulm {
@@ -94,7 +95,18 @@ void WaitFrame(unsigned ms) {
     if (ms != 0) WaitTimer(ms);
 }
 
-BallRun::BallRun(Dc& dc, const Board& board) : m_dc(dc), m_board(board) { m_dc.SetTextColor(kBallColour); }
+BallRun::BallRun(Dc& dc, const Board& board, const BallRun*& shown) : m_shown(shown), m_dc(dc), m_board(board) {
+    m_dc.SetTextColor(kBallColour);
+    m_shown = this;
+}
+
+void ExportCounts(DemoData& data, const BallRun* live, std::span<const std::int16_t> finished) {
+    if (live) finished = std::span(live->Counts()).first(size_t(live->Bins()));
+    if (finished.empty()) return;
+    data.Table({"Bin", "Right bounces", "Count"});
+    for (size_t k = 0; k < finished.size(); ++k)
+        data.Row({DemoData::Number(int(k) + 1), DemoData::Number(int(k)), DemoData::Number(int(finished[k]))});
+}
 
 void BallRun::ShowWaitingBall() {
     const Point m = m_board.Mouth();

@@ -13,6 +13,9 @@
 
 namespace dulm {
 
+class BallRun;
+class DemoData;
+
 // What a declined board window shows.
 inline constexpr const char* kBoardStartInstruction = "Use 'Start Demo' on the 'Demo' menu to start the demonstration.";
 
@@ -83,6 +86,9 @@ void PrintCount(Dc& dc, Point at, std::int16_t count);
 // The finished board's counts: every non-zero one, in red.
 void PrintFinalCounts(Dc& dc, const Board& board, std::span<const std::int16_t> counts);
 
+// Export Data: the counts of the run going on, or else the finished ones (none when empty).
+void ExportCounts(DemoData& data, const BallRun* live, std::span<const std::int16_t> finished);
+
 // Waits ms between frames, dispatching messages meanwhile; no wait at all for 0.
 void WaitFrame(unsigned ms);
 
@@ -90,8 +96,12 @@ void WaitFrame(unsigned ms);
 // balls in flight fall a pitch over the frames, and those reaching the bins are counted.
 class BallRun {
 public:
-    // Sets the text colour to the ball colour.
-    BallRun(Dc& dc, const Board& board);
+    // Sets the text colour to the ball colour. The view's `shown` points at the run while it lasts,
+    // so that its counts can be exported.
+    BallRun(Dc& dc, const Board& board, const BallRun*& shown);
+    ~BallRun() { m_shown = nullptr; }
+    BallRun(const BallRun&) = delete;
+    BallRun& operator=(const BallRun&) = delete;
 
     // The four pixels of the next ball at the chute's mouth.
     void ShowWaitingBall();
@@ -104,8 +114,10 @@ public:
     int Landed() const { return m_landed; }
     bool Done() const { return m_landed >= m_board.BallsPerRun(); }
     const Board::Counts& Counts() const { return m_counts; }
+    int Bins() const { return m_board.Bins(); }
 
 private:
+    const BallRun*& m_shown;
     Dc& m_dc;
     const Board& m_board;
     int m_landed = 0;

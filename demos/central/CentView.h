@@ -23,6 +23,7 @@ public:
     float SampleMean(Dc& dc);
 
 protected:
+    const char* StatisticName() const override { return "Sample mean"; }
     std::unique_ptr<CSampleDlg> MakeDialog() const override;
     void PrepareStatistic() override;
     float CountAxisTop() const override;

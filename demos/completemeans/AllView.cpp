@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/DemoData.h"
 #include "app/ViewConventions.h"
 #include "demos/completemeans/AllDlg.h"
 #include "platform/Keys.h"
@@ -160,6 +161,29 @@ float CAllView::RunSamples(Dc& dc, CAllDoc& doc, float ymax) {
                                   }, done);
     doc.m_fDone = done;
     return done;
+}
+
+void CAllView::ExportData(DemoData& data) const {
+    const CAllDoc& doc = Doc();
+    if (!doc.m_bChosen) return;
+    data.Parameter("Population size", DemoData::Number(doc.m_nPopSize));
+    data.Parameter("Sample size", DemoData::Number(doc.m_nSampleSize));
+    static const HistogramBins kNone;
+    const auto done = static_cast<long>(ExportHistogram(data, doc.m_bFinished ? doc.m_bins : kNone, "Sample mean"));
+    if (done == 0) return;
+    std::vector<std::string> header{"Sample"};
+    for (int j = 1; j <= doc.m_nSampleSize; ++j) header.push_back("Element " + std::to_string(j));
+    header.push_back("Mean");
+    data.Table(std::move(header));
+    SampleOdometer sample;  // the samples in the order the run takes them
+    sample.Reset(doc.m_nSampleSize, doc.m_nPopSize);
+    for (long i = 1; i <= done; ++i) {
+        sample.Advance();
+        std::vector<std::string> row{DemoData::Number(i)};
+        for (int j = 0; j < doc.m_nSampleSize; ++j) row.push_back(DemoData::Number(int(sample[j])));
+        row.push_back(DemoData::Number(static_cast<float>(sample.Sum()) / static_cast<float>(doc.m_nSampleSize)));
+        data.Row(std::move(row));
+    }
 }
 
 float CAllView::NextCompleteSample(Dc& dc) {

@@ -34,6 +34,8 @@ class CAllView : public CSamplingView {
 public:
     void OnDraw(Dc& dc) override;
     void OnKeyUp(unsigned nChar, unsigned nRepCnt, unsigned nFlags) override;
+    // N and n, the histogram of the means, and every sample binned so far with its mean.
+    void ExportData(DemoData& data) const override;
 
     // The next sample's mean; its elements, sum and mean show for the pause while details are on.
     float NextCompleteSample(Dc& dc);

@@ -1,6 +1,7 @@
 #include "demos/correlation/CorrView.h"
 
 
+#include "app/DemoData.h"
 #include "app/ViewConventions.h"
 #include "demos/correlation/PairsDlg.h"
 #include "platform/Keys.h"
@@ -107,6 +108,16 @@ void CCorrView::DrawFittedLine(Dc& dc) {
     const SelectGuard<Pen> pen(dc, m_penLine);
     dc.MoveTo(f.Place(a.x, a.y));
     dc.LineTo(f.Place(b.x, b.y));
+}
+
+void CCorrView::ExportData(DemoData& data) const {
+    const CCorrDoc& doc = Doc();
+    float sum = 0.0f;  // as the paint works r out: the values are centred
+    for (size_t i = 0; i < kCorrPoints; ++i) sum += doc.m_x[i] * doc.m_y[i];
+    data.Parameter("r", DemoData::Number(sum / 26.0f / (doc.m_sdX * doc.m_sdY)));
+    data.Table({"Point", "x", "y"});
+    for (size_t i = 0; i < kCorrPoints; ++i)
+        data.Row({std::string(1, doc.m_letters[i]), DemoData::Number(doc.m_x[i]), DemoData::Number(doc.m_y[i])});
 }
 
 }  // namespace dulm

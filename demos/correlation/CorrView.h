@@ -15,6 +15,8 @@ public:
     void OnDraw(Dc& dc) override;
     void OnRButtonDown(unsigned nFlags, Point point) override;
     void OnKeyUp(unsigned nChar, unsigned nRepCnt, unsigned nFlags) override;
+    // The 26 pairs with their letters, and r.
+    void ExportData(DemoData& data) const override;
 
     // What the last paint showed.
     float R() const { return m_r; }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "app/DemoData.h"
 #include "app/ViewConventions.h"
 #include "demos/hypothesis/DensityPicture.h"
 #include "demos/power/BetaDlg.h"
@@ -76,6 +77,26 @@ void CBetaView::OnDraw(Dc& dc) {
     picture.PutText({x, y0 + 30}, "alpha = 0.05", Away::Down);
     std::snprintf(text, sizeof text, "crit. value = %1.2f", static_cast<double>(crit));
     picture.PutText({x, y0 + 60}, text, Away::Down);
+}
+
+void CBetaView::ExportData(DemoData& data) const {
+    const CBetaDoc& doc = Doc();
+    if (!doc.m_bChosen) return;
+    const float sd = 1.0f / std::sqrt(doc.m_fSampleSize);
+    const float crit = 1.645f * sd;
+    data.Parameter("Sample size", DemoData::Number(doc.m_fSampleSize));
+    data.Parameter("sd", DemoData::Number(sd));
+    data.Parameter("alpha", "0.05");
+    // The area of a normal curve of this mean beyond x, above or below it.
+    const auto beyond = [&](double mean, double x, bool above) {
+        const double z = (x - mean) / sd;
+        return 0.5 * std::erfc((above ? z : -z) / std::sqrt(2.0));
+    };
+    data.Table({"Curve", "Mean", "Region", "Critical value", "Area"});
+    data.Row({"null", "0", "above", DemoData::Number(crit), DemoData::Number(beyond(0.0, crit, true))});
+    data.Row({"null", "0", "below", DemoData::Number(-crit), DemoData::Number(beyond(0.0, -crit, false))});
+    data.Row({"upper alternative", "1", "above", DemoData::Number(crit), DemoData::Number(beyond(1.0, crit, true))});
+    data.Row({"lower alternative", "-1", "below", DemoData::Number(-crit), DemoData::Number(beyond(-1.0, -crit, false))});
 }
 
 }  // namespace dulm

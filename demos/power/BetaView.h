@@ -13,6 +13,8 @@ class CBetaView : public CDemoView {
 public:
     CBetaView();
     void OnDraw(Dc& dc) override;
+    // n and the standard error; the critical values and the areas beyond them under each curve.
+    void ExportData(DemoData& data) const override;
 
 protected:
     bool ChooseParameters() override;

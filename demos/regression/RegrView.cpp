@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "app/DemoData.h"
 #include "app/ViewConventions.h"
 #include "platform/Keys.h"
 #include "plot/AxisLabels.h"
@@ -293,6 +294,37 @@ void CRegrView::DrawPointList(Dc& dc) {
         std::snprintf(text, sizeof text, "%c = (%hd, %.3f)", doc.m_letters[j], static_cast<short>(i - 2), doc.m_y[j]);
         dc.TextOut(4 * f.cw, 2 * f.ch + i * step, text);
     }
+}
+
+void CRegrView::ExportData(DemoData& data) const {
+    const CRegrDoc& doc = Doc();
+    double sum = 0.0;  // as the scatterplot works r out: the x values have mean 0
+    for (size_t i = 0; i < kRegrPoints; ++i) sum += doc.m_x[i] * doc.m_y[i];
+    const double r = sum / 5.0 / (doc.m_sdX * doc.m_sdY);
+    data.Parameter("r", DemoData::Number(r));
+    data.Parameter("Syx", DemoData::Number((1.0 - r * r) * doc.m_sdY * doc.m_sdY));
+    data.Table({"Point", "x", "y"});
+    std::array<size_t, kRegrPoints> order{0, 1, 2, 3, 4};
+    std::sort(order.begin(), order.end(), [&](size_t a, size_t b) { return doc.m_x[a] < doc.m_x[b]; });
+    for (size_t i : order)
+        data.Row({std::string(1, doc.m_letters[i]), DemoData::Number(doc.m_x[i]), DemoData::Number(doc.m_y[i])});
+    // A line of this slope through (x0, y0), with err, its mean squared residual, as drawn.
+    data.Table({"Line", "Slope", "Intercept", "err"});
+    const auto line = [&](const char* name, double slope, double x0, double y0) {
+        double err = 0.0;
+        for (size_t i = 0; i < kRegrPoints; ++i) {
+            const double d = (doc.m_x[i] - x0) * slope + y0 - doc.m_y[i];
+            err += d * d / 5.0;
+        }
+        data.Row({name, DemoData::Number(slope), DemoData::Number(y0 - slope * x0), DemoData::Number(err)});
+    };
+    if (!m_bWaiting && m_frame) {
+        double xL = 0.0, yL = 0.0, xR = 0.0, yR = 0.0;
+        ToData(m_left, xL, yL);
+        ToData(m_right, xR, yR);
+        line("Your line", xR - xL < 0.01 ? 100.0 : (yR - yL) / (xR - xL), xL, yL);
+    }
+    line("Least squares", doc.m_sdY * r / doc.m_sdX, 0.0, doc.m_meanY);
 }
 
 }  // namespace dulm

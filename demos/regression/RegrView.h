@@ -24,6 +24,8 @@ public:
     void OnLButtonDown(unsigned nFlags, Point point) override;
     void OnKeyUp(unsigned nChar, unsigned nRepCnt, unsigned nFlags) override;
     bool OnCommandHelp() override;
+    // The five points, r and Syx, and the user's line and the least-squares line with their errors.
+    void ExportData(DemoData& data) const override;
 
     // The game's state and what the last paint showed.
     bool Waiting() const { return m_bWaiting != 0; }

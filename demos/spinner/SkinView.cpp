@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/DemoData.h"
 #include "demos/spinner/ProbChoiceDlg.h"
 #include "platform/Keys.h"
 
@@ -88,7 +89,7 @@ void CSkinView::Run(Dc& dc, const Board& board, CSkinDoc& doc) {
     m_bAbort = 0;
     const auto step = static_cast<std::int16_t>(board.FrameStep());
     Ball ball{static_cast<std::int16_t>(board.Mouth().x), static_cast<std::int16_t>(board.Mouth().y), 0, 0};
-    BallRun run(dc, board);
+    BallRun run(dc, board, m_run);
     RunStatus status(*this, "After a spin any key lets the ball go on, Esc stop, F1 help", "balls landed:",
                      board.BallsPerRun());
     for (;;) {
@@ -110,6 +111,14 @@ void CSkinView::Run(Dc& dc, const Board& board, CSkinDoc& doc) {
         status.Progress(run.Landed());
         if (EndOfTick(doc, run, m_bAbort)) return;
     }
+}
+
+void CSkinView::ExportData(DemoData& data) const {
+    const CSkinDoc& doc = Doc();
+    if (!doc.m_bChosen) return;
+    data.Parameter("Probability of left", doc.m_nChoice != 0 ? "0.75" : "0.5");
+    const std::span<const std::int16_t> finished(doc.m_binCounts);
+    ExportCounts(data, m_run, doc.m_bFinished ? finished : finished.first(0));
 }
 
 }  // namespace dulm

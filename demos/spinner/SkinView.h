@@ -21,6 +21,8 @@ public:
     void OnInitialUpdate() override;
     void OnDraw(Dc& dc) override;
     void OnKeyUp(unsigned nChar, unsigned nRepCnt, unsigned nFlags) override;
+    // The spinner's probability of left and the balls in each bin.
+    void ExportData(DemoData& data) const override;
     // F1 during a run: the repaint after the help window shows a fresh board and spinner and
     // starts no run. The help opens as usual.
     bool OnCommandHelp() override;
@@ -36,6 +38,7 @@ private:
     int m_bAbort = 0;          // Esc: the run stops after the current tick
     int m_bHelpPending = 0;    // the next paint draws the board and spinner only
     bool m_bRunning = false;
+    const BallRun* m_run = nullptr;  // while a run goes on
 };
 
 }  // namespace dulm

@@ -27,6 +27,7 @@ public:
     float SampleTScore(Dc& dc);
 
 protected:
+    const char* StatisticName() const override { return "t"; }
     std::unique_ptr<CSampleDlg> MakeDialog() const override;
     void PrepareStatistic() override;
     float CountAxisTop() const override;

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "app/DemoData.h"
+
 namespace dulm {
 
 namespace {
@@ -97,6 +99,42 @@ std::array<std::string, 6> TwoWayTableLines(const TwoWayAnova& a) {
             EffectLine("Interaction", a.ssInteraction, 1.0f, a.msInteraction, a.fInteraction),
             ErrorLine("Error", a.ssError, 28.0f, a.msError),
             TotalsLine(a.ssTotal, 8.0f * 4.0f - 1.0f)};
+}
+
+void ExportScores(DemoData& data, std::span<const char* const> cells, std::span<const std::array<std::int16_t, 8>> scores) {
+    std::vector<std::string> header{"Trial"};
+    header.insert(header.end(), cells.begin(), cells.end());
+    data.Table(std::move(header));
+    for (size_t i = 0; i < 8; ++i) {
+        std::vector<std::string> row{DemoData::Number(int(i) + 1)};
+        for (const auto& cell : scores) row.push_back(DemoData::Number(int(cell[i])));
+        data.Row(std::move(row));
+    }
+}
+
+namespace {
+
+void Source(DemoData& data, const char* name, float ss, int df, std::optional<float> ms, std::optional<float> f) {
+    data.Row({name, DemoData::Number(ss), DemoData::Number(df), ms ? DemoData::Number(*ms) : std::string(),
+              f ? DemoData::Number(*f) : std::string()});
+}
+
+}  // namespace
+
+void ExportAnova(DemoData& data, const OneWayAnova& a) {
+    data.Table({"Source", "SS", "df", "MS", "F"});
+    Source(data, "Between", a.ssBetween, 1, a.msBetween, a.f);
+    Source(data, "Within", a.ssWithin, 14, a.msWithin, std::nullopt);
+    Source(data, "Totals", a.ssTotal, 15, std::nullopt, std::nullopt);
+}
+
+void ExportAnova(DemoData& data, const TwoWayAnova& a) {
+    data.Table({"Source", "SS", "df", "MS", "F"});
+    Source(data, "Space", a.ssSpace, 1, a.msSpace, a.fSpace);
+    Source(data, "Speed", a.ssSpeed, 1, a.msSpeed, a.fSpeed);
+    Source(data, "Interaction", a.ssInteraction, 1, a.msInteraction, a.fInteraction);
+    Source(data, "Error", a.ssError, 28, a.msError, std::nullopt);
+    Source(data, "Totals", a.ssTotal, 31, std::nullopt, std::nullopt);
 }
 
 }  // namespace dulm

@@ -3,10 +3,14 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace dulm {
+
+class DemoData;
 
 // What the F column shows when the error mean square is 0 and F has no value.
 inline constexpr const char* kNoF = "   ---";
@@ -33,5 +37,11 @@ struct TwoWayAnova {
 TwoWayAnova TwoWay(const std::array<int, 4>& totals, int sumOfSquares);
 // Header, Space, Speed, Interaction, Error, Totals.
 std::array<std::string, 6> TwoWayTableLines(const TwoWayAnova& a);
+
+// Export Data: the trials' scores, one column per cell, and the table ("Source,SS,df,MS,F"; F empty
+// when it has no value).
+void ExportScores(DemoData& data, std::span<const char* const> cells, std::span<const std::array<std::int16_t, 8>> scores);
+void ExportAnova(DemoData& data, const OneWayAnova& a);
+void ExportAnova(DemoData& data, const TwoWayAnova& a);
 
 }  // namespace dulm

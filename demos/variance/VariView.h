@@ -25,6 +25,7 @@ public:
     float SampleVariance(Dc& dc);
 
 protected:
+    const char* StatisticName() const override { return "Sample variance"; }
     std::unique_ptr<CSampleDlg> MakeDialog() const override;
     void PrepareStatistic() override;
     float CountAxisTop() const override;

@@ -26,6 +26,7 @@ public:
     float SampleZScore(Dc& dc);
 
 protected:
+    const char* StatisticName() const override { return "Sample mean"; }
     std::unique_ptr<CSampleDlg> MakeDialog() const override;
     void PrepareStatistic() override;
     float CountAxisTop() const override;

@@ -101,9 +101,19 @@ TEST(MenuTest, EachGroupOfDemonstrationsHasItsMenu) {
         for (const auto& item : MenuOf(id).front().popup) items.push_back(item.text);
         return items;
     };
-    EXPECT_EQ(demoItems(res::IDR_MAINFRAME), (std::vector<std::string>{"&New\tCtrl+N", "", "E&xit"}));
-    EXPECT_EQ(demoItems(res::IDR_CENTRAL), (std::vector<std::string>{"&New\tCtrl+N", "&Start Demo", "&Close", "E&xit"}));
-    EXPECT_EQ(demoItems(res::IDR_ANOVA2), (std::vector<std::string>{"&New\tCtrl+N", "&Close", "E&xit"}));
+    // The recent files below a separator (the window hides the items without a file), and in a
+    // demonstration's window the classroom commands below another; the window handles those.
+    const std::vector<std::string> recent{"", "Recent File 1", "Recent File 2", "Recent File 3", "Recent File 4", ""};
+    const auto with = [](std::vector<std::string> a, const std::vector<std::string>& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    };
+    const std::vector<std::string> classroom{"", "&Run Again\tCtrl+R", "Copy &Picture\tCtrl+C", "Save Picture &As...",
+                                             "&Export Data..."};
+    EXPECT_EQ(demoItems(res::IDR_MAINFRAME), with(with({"&New\tCtrl+N"}, recent), {"E&xit"}));
+    EXPECT_EQ(demoItems(res::IDR_CENTRAL),
+              with(with(with({"&New\tCtrl+N", "&Start Demo", "&Close"}, classroom), recent), {"E&xit"}));
+    EXPECT_EQ(demoItems(res::IDR_ANOVA2), with(with(with({"&New\tCtrl+N", "&Close"}, classroom), recent), {"E&xit"}));
     EXPECT_EQ(res::MainFrameMenu().size(), 3u);  // no Window menu without a document
     EXPECT_EQ(res::ViewCommands(MenuOf(res::IDR_CORRELATION)), (std::vector<unsigned>{res::ID_CIRCLES, res::ID_LETTERS}));
     EXPECT_EQ(res::ViewCommands(MenuOf(res::IDR_POWER)), (std::vector<unsigned>{res::ID_START_DEMO}));
@@ -173,6 +183,18 @@ TEST(RecentFilesTest, ReadsFourEntriesOfItsSectionOnly) {
         "[Settings]\nFile1=wrong\n[Recent File List]\nFile1=/a.cnt\nFile3 = /c.stu \nFile5=/e.var\n[Other]\nFile2=x\n";
     EXPECT_EQ(ParseRecentFileList(ini, 4), (std::vector<std::string>{"/a.cnt", "/c.stu"}));
     EXPECT_TRUE(ParseRecentFileList("", 4).empty());
+}
+
+TEST(RecentFilesTest, TheLatestGoesFirstOnceAndOnlyItsSectionIsRewritten) {
+    std::vector<std::string> files = AddRecentFile({"/a.cnt", "/b.stu", "/c.var", "/d.alp"}, "/c.var", 4);
+    EXPECT_EQ(files, (std::vector<std::string>{"/c.var", "/a.cnt", "/b.stu", "/d.alp"}));
+    files = AddRecentFile(files, "/e.reg", 4);
+    EXPECT_EQ(files, (std::vector<std::string>{"/e.reg", "/c.var", "/a.cnt", "/b.stu"}));
+    const std::string ini = "[Settings]\nx=1\n[Recent File List]\nFile1=/old.cnt\n[Other]\ny=2\n";
+    const std::string written = WithRecentFileList(ini, {"/e.reg", "/c.var"});
+    EXPECT_EQ(written, "[Settings]\nx=1\n[Recent File List]\nFile1=/e.reg\nFile2=/c.var\n[Other]\ny=2\n");
+    EXPECT_EQ(ParseRecentFileList(written, 4), (std::vector<std::string>{"/e.reg", "/c.var"}));
+    EXPECT_EQ(WithRecentFileList("[Settings]\nx=1\n", {"/a.cnt"}), "[Settings]\nx=1\n\n[Recent File List]\nFile1=/a.cnt\n");
 }
 
 }  // namespace

@@ -39,7 +39,8 @@ QStringList Items(const MainWindow& window, const QString& title) {
     QStringList items;
     for (QAction* popup : window.menuBar()->actions())
         if (popup->text() == title)
-            for (QAction* item : popup->menu()->actions()) items << item->text();
+            for (QAction* item : popup->menu()->actions())
+                if (item->isVisible()) items << item->text();
     return items;
 }
 
@@ -85,14 +86,16 @@ TEST(MainWindow, MenuBarFollowsTheActiveDemonstration) {
     StartedProgram program(ViewTestTemplates);
     MainWindow& window = program.Window();
     EXPECT_EQ(MenuTitles(window), (QStringList{"&Demo", "&View", "&Help"}));
-    EXPECT_EQ(Items(window, "&Demo"), (QStringList{"&New\tCtrl+N", "", "E&xit"}));
+    EXPECT_EQ(Items(window, "&Demo"), (QStringList{"&New\tCtrl+N", "", "", "E&xit"}));
 
     ChildWindow* central = program.Open(res::IDR_CENTRAL);
     EXPECT_EQ(MenuTitles(window), (QStringList{"&Demo", "&View", "&Window", "&Help"}));
-    EXPECT_EQ(Items(window, "&Demo"), (QStringList{"&New\tCtrl+N", "&Start Demo", "&Close", "E&xit"}));
+    const QStringList classroom{"", "&Run Again\tCtrl+R", "Copy &Picture\tCtrl+C", "Save Picture &As...",
+                                "&Export Data...", "", ""};
+    EXPECT_EQ(Items(window, "&Demo"), (QStringList{"&New\tCtrl+N", "&Start Demo", "&Close"} + classroom + QStringList{"E&xit"}));
 
     program.Open(res::IDR_ANOVA);
-    EXPECT_EQ(Items(window, "&Demo"), (QStringList{"&New\tCtrl+N", "&Close", "E&xit"}));
+    EXPECT_EQ(Items(window, "&Demo"), (QStringList{"&New\tCtrl+N", "&Close"} + classroom + QStringList{"E&xit"}));
 
     program.Open(res::IDR_CORRELATION);
     ASSERT_EQ(MenuTitles(window).size(), 5);
@@ -354,7 +357,9 @@ TEST(MainWindow, ContextHelpAnswersACommandAndAClickOnAWindow) {
 TEST(MainWindow, OpeningAFilePicksTheDemonstrationByExtension) {
     StartedProgram program(ViewTestTemplates);
     MainWindow& window = program.Window();
-    ChildWindow* child = window.OpenFile("/somewhere/My Means.CNT");
+    QTemporaryDir dir;
+    QFile(dir.filePath("My Means.CNT")).open(QIODevice::WriteOnly);  // an empty document
+    ChildWindow* child = window.OpenFile(dir.filePath("My Means.CNT"));
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(child->TemplateId(), res::IDR_CENTRAL);
     EXPECT_EQ(child->Title(), "My Means.CNT");
@@ -368,13 +373,15 @@ TEST(MainWindow, OpeningAFilePicksTheDemonstrationByExtension) {
 TEST(MainWindow, ANewlineInAFileNameShowsAsASpace) {
     StartedProgram program(ViewTestTemplates);
     MainWindow& window = program.Window();
-    ChildWindow* child = window.OpenFile("/somewhere/Two\nLines\r\tx.cnt");
+    QTemporaryDir dir;
+    QFile(dir.filePath("Two\nLines\r\tx.cnt")).open(QIODevice::WriteOnly);
+    ChildWindow* child = window.OpenFile(dir.filePath("Two\nLines\r\tx.cnt"));
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(child->Title(), "Two Lines  x.cnt");
     EXPECT_EQ(window.windowTitle(), "Dulm Windows Application - Two Lines  x.cnt");
 }
 
-TEST(MainWindow, SaveWritesAnEmptyFile) {
+TEST(MainWindow, SaveReplacesTheFileWithTheRun) {
     StartedProgram program(ViewTestTemplates);
     program.Open(res::IDR_CENTRAL);
     QTemporaryDir dir;
@@ -385,8 +392,9 @@ TEST(MainWindow, SaveWritesAnEmptyFile) {
         existing.write("old content");
     }
     program.Window().SaveActiveAs(path);
-    EXPECT_TRUE(QFileInfo::exists(path));
-    EXPECT_EQ(QFileInfo(path).size(), 0);
+    QFile written(path);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll().startsWith("Dulm demonstration 1\ndemo=central\n"));
 
     program.Window().SaveActiveAs(dir.filePath("missing/folder/x.cnt"));
     EXPECT_FALSE(program.Window().findChildren<QMessageBox*>().isEmpty());

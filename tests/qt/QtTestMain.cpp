@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
@@ -14,6 +15,9 @@ int main(int argc, char** argv) {
         setenv("XDG_RUNTIME_DIR", runtime.c_str(), 0);
     }
     QApplication app(argc, argv);
+    // The recent-file list the windows keep goes to a folder of this run, never the user's.
+    QTemporaryDir config;
+    setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -43,7 +43,15 @@ TEST(RenderOptionsTest, RefusesWhatItCannotRun) {
     std::string why;
     EXPECT_FALSE(Parse({"nosuchdemo", "--out", "x.png"}, &why));
     EXPECT_FALSE(Parse({"central"}, &why));
-    EXPECT_EQ(why, "--out FILE.png is required");
+    EXPECT_EQ(why, "--out FILE.png or --csv FILE.csv is required");
+    EXPECT_FALSE(Parse({"central", "--csv", "-", "--text"}, &why));
+    EXPECT_EQ(why, "--text and --csv - both write to standard output");
+    EXPECT_FALSE(Parse({"central", "--csv", "-", "--out", "-"}, &why));
+    EXPECT_EQ(why, "--out - and --csv - both write to standard output");
+    EXPECT_FALSE(Parse({"central", "--csv", ""}, &why));
+    EXPECT_FALSE(Parse({"central", "--csv", "a.csv", "--csv", "b.csv"}, &why));
+    EXPECT_EQ(why, "--csv given more than once");
+    EXPECT_TRUE(Parse({"central", "--csv", "a.csv"}));
     EXPECT_FALSE(Parse({"central", "--out", "x.png", "--size", "10x10"}));
     EXPECT_FALSE(Parse({"central", "--out", "x.png", "--answers", "maybe"}));
     EXPECT_FALSE(Parse({"central", "--out"}));
@@ -186,6 +194,20 @@ TEST(RenderTest, WritesThePictureToStandardOutputForDash) {
     const Outcome both = Command({"regression", "--text", "--out", "-"});
     EXPECT_EQ(both.status, 2);
     EXPECT_NE(both.err.find("--text and --out - both write to standard output"), std::string::npos);
+}
+
+// The window's Export Data: on standard output, or beside the picture; a file that cannot be
+// written is reported. Regression's least-squares figures as its picture prints them.
+TEST(RenderTest, WritesTheDataAsCsv) {
+    const Outcome o = Command({"regression", "--csv", "-", "--time", "7"});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_TRUE(o.out.starts_with("Parameter,Value\r\nDemonstration,Regression\r\nr,0.53546082987")) << o.out;
+    EXPECT_NE(o.out.find("Syx,2.43176432987"), std::string::npos);  // "Syx = 2.4317643" once a line is drawn
+    EXPECT_NE(o.out.find("\r\nSeed,7\r\n\r\nPoint,x,y\r\na,-2,"), std::string::npos);
+    EXPECT_NE(o.out.find("\r\nLeast squares,0.69910580767"), std::string::npos);
+    const Outcome full = Command({"regression", "--csv", "/dev/full"});
+    EXPECT_EQ(full.status, 1);
+    EXPECT_NE(full.err.find("cannot write /dev/full: No space left"), std::string::npos) << full.err;
 }
 
 // A message quotes at most 80 bytes of an argument, never half a character.

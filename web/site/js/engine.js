@@ -103,6 +103,12 @@ export class Engine {
   }
 
   windowState(window) { return this.json(this.module._dulm_window(window)); }
+  // Export Data's CSV: '' while the view does not rest in a wait.
+  csv(window) { return this.text(this.module._dulm_csv(window)); }
+  // The texts of the picture, line by line.
+  texts(window) { return this.text(this.module._dulm_texts(window)); }
+  // {demo, size, time, dialog: [...]}: what a link needs to open the window's run again; null for none.
+  link(window) { return this.json(this.module._dulm_link(window)); }
   resting(window) { return this.module._dulm_resting(window) !== 0; }
 
   request(id) { return this.json(this.module._dulm_request(id)); }

@@ -2,6 +2,9 @@
 // the status bar. Menus, accelerators and prompts come from the engine's resource tables, so the
 // page offers what the desktop offers, under the same names.
 import { ChildWindow } from './child.js';
+import {
+  CLASSROOM, classroomItems, copyPicture, exportData, isClassroomCommand, linkQuery, linkUrl, savePicture,
+} from './classroom.js';
 import { MessageBox, TemplateDialog, aboutRequest } from './dialogs.js';
 import { HelpWindow } from './help.js';
 import { Note } from './engine.js';
@@ -450,9 +453,66 @@ export class Shell {
       case ID.CONTEXT_HELP: this.startHelpMode(); return;
       default: break;
     }
+    if (id === ID.EDIT_COPY || isClassroomCommand(id)) {
+      this.classroomCommand(id);
+      return;
+    }
     // The demonstrations' own commands go to the active view; the rest of the accelerator table
     // (Open, Save, Print, Undo, Cut, Copy, Paste, the pane keys) has no command in this version.
     if (id < 0xe000 && this.active && !this.active.closing) this.engine.command(this.active.id, id);
+  }
+
+  // ---- the classroom: picture, data, run again, link ----
+  classroomCommand(id) {
+    const child = this.active;
+    if (!child || child.closing) return;
+    const tell = (text) => new MessageBox(this.layer, this.resources.title, text, MB_OK | MB_ICONEXCLAMATION,
+                                          () => this.focusActive()).show();
+    switch (id) {
+      case ID.EDIT_COPY:
+        copyPicture(this.engine, child.id).then((copied) => {
+          if (copied === 'texts') {
+            tell('This browser lets the page put only text on the clipboard: the texts of the picture were ' +
+                 'copied. Use Save Picture As for the picture itself.');
+          }
+        }, (e) => tell(`This browser did not let the page use the clipboard (${e.message}). ` +
+                       'Use Save Picture As and Export Data.'));
+        return;
+      case CLASSROOM.SAVE_PICTURE:
+        savePicture(this.engine, child.id, child.title).then((saved) => {
+          if (!saved) tell('The window has no picture yet.');
+        });
+        return;
+      case CLASSROOM.EXPORT_DATA:
+        exportData(this.engine, child.id, child.title).then((csv) => {
+          if (!csv) tell('The demonstration did not pause to give its data. Export again when its run pauses or ends.');
+        });
+        return;
+      case CLASSROOM.RUN_AGAIN:
+      case CLASSROOM.RUN_AGAIN_SAME_SEED:
+        this.runAgain(child, id === CLASSROOM.RUN_AGAIN_SAME_SEED);
+        return;
+      case CLASSROOM.COPY_LINK: {
+        const query = linkQuery(this.engine, child.id, this.referenceCanvas());
+        if (!query) return;
+        const url = linkUrl(query);
+        navigator.clipboard.writeText(url).catch(() => tell(`The link of this window:\n${url}`));
+        return;
+      }
+      default:
+    }
+  }
+
+  // The window's demonstration again in its place, answered as it was: its link, with the same
+  // seed or the time now.
+  runAgain(child, sameSeed) {
+    const query = linkQuery(this.engine, child.id, this.referenceCanvas(), sameSeed);
+    if (!query) return null;
+    const args = [query.get('demo'), '--out', '-', '--size', query.get('size')];
+    for (const name of ['time', 'dialog']) if (query.has(name)) args.push(`--${name}`, query.get(name));
+    const size = { width: child.clientWidth, height: child.clientHeight };
+    this.closeWindow(child);
+    return this.openLink(args, size);
   }
 
   // The "New" list: the demonstrations in the table's order.
@@ -531,7 +591,7 @@ export class Shell {
 
   // A popup's items; the Window menu lists the windows after its own items, numbered from 1.
   itemsOf(popup) {
-    const items = [...popup.popup];
+    const items = classroomItems(popup.popup);
     if (!items.some((item) => item.id === ID.WINDOW_CASCADE) || !this.order.length) return items;
     items.push({ text: '', id: 0 });
     this.order.forEach((child, i) => {
@@ -548,6 +608,7 @@ export class Shell {
     if (item.id === ID.VIEW_TOOLBAR) return { enabled: true, checked: !this.toolbar.hidden };
     if (item.id === ID.VIEW_STATUS_BAR) return { enabled: true, checked: !this.statusbar.hidden };
     const resourceCheck = item.checked ? true : null;
+    if (item.id === ID.EDIT_COPY || isClassroomCommand(item.id)) return { enabled: !!this.active, checked: null };
     if (item.id < 0xe000) {
       const state = this.active?.commandState(item.id);
       if (!state) return { enabled: false, checked: resourceCheck };
