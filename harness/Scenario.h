@@ -21,7 +21,13 @@ struct ScenarioOptions {
     Size canvas{1000, 700};    // the reference canvas W x H
     std::optional<Size> view;  // the view's client size; W x H when not given
     long time = 0;             // what time(NULL) returns when the view opens
+    double scale = 1;          // the canvas's pixels per unit (a zoomed window, a printer)
+    const Palette* palette = nullptr;  // the classic colours when not given
+    InkRecorder* inkRecorder = nullptr;  // tests: told what every line and text is drawn on
 };
+
+// The canvas's pixels at a scale: each side rounded.
+Size DeviceSizeAt(Size canvas, double scale);
 
 // What a window that shows a scenario is told (see ViewOptions).
 struct ScenarioAnnouncers {

@@ -20,7 +20,8 @@ int PackCommandState(const CCmdUI& cmd) { return (cmd.m_bEnabled ? 1 : 0) | ((cm
 
 ViewHost::ViewHost(const CMultiDocTemplate& tmpl, Ui& ui, std::unique_ptr<Clock> clock, ViewOptions options)
     : m_template(tmpl), m_ui(ui), m_clock(std::move(clock)), m_options(std::move(options)), m_queue(*m_clock),
-      m_clientSize(m_options.clientSize) {
+      m_palette(m_options.palette ? m_options.palette : &Palette::Classic()), m_clientSize(m_options.clientSize),
+      m_deviceSize(m_options.deviceSize) {
     for (unsigned id : m_options.trackedCommands) m_commandStates[id].store(0);
 }
 
@@ -35,7 +36,21 @@ void ViewHost::Close() {
     m_thread.join();
 }
 
-void ViewHost::Resize(Size client) { Post(MSG{WM_SIZE, 0, 0, {client.cx, client.cy}}); }
+// The device size travels in wParam and lParam; 0 leaves it as it is.
+void ViewHost::Resize(Size client, std::optional<Size> device) {
+    const Size d = device.value_or(Size{});
+    Post(MSG{WM_SIZE, std::uintptr_t(std::max(d.cx, 0)), std::intptr_t(std::max(d.cy, 0)), {client.cx, client.cy}});
+}
+
+void ViewHost::SetPalette(const Palette& palette) {
+    std::shared_ptr<Canvas> canvas;
+    {
+        std::lock_guard lock(m_canvasMutex);
+        m_palette = &palette;
+        canvas = m_canvas;
+    }
+    if (canvas) canvas->SetPalette(palette);
+}
 
 std::shared_ptr<Canvas> ViewHost::GetCanvas() const {
     std::lock_guard lock(m_canvasMutex);
@@ -186,6 +201,15 @@ void ViewHost::Dispatch(const MSG& m) {
         const Size client{m.pt.x, m.pt.y};
         if (ScaleStep(client) != ScaleStep(m_clientSize)) Invalidate();
         m_clientSize = client;
+        if (m.wParam > 0 && m.lParam > 0) {
+            const Size device{int(m.wParam), int(m.lParam)};
+            m_deviceSize = device;
+            const std::shared_ptr<Canvas> canvas = GetCanvas();
+            if (canvas && canvas->DeviceSize() != device) {
+                canvas->SetDeviceSize(device);
+                Invalidate();
+            }
+        }
         break;
     }
     case WM_PAINT:
@@ -217,15 +241,20 @@ void ViewHost::PublishCommandStates() {
 }
 
 void ViewHost::SetScaleToFitSize(Size total) {
+    const Size device = m_deviceSize.value_or(total);
     const std::shared_ptr<Canvas> canvas = GetCanvas();
     if (canvas) {
-        if (canvas->GetSize() != total) canvas->Resize(total);
+        if (canvas->GetSize() != total || canvas->DeviceSize() != device) canvas->Resize(total, device);
         return;
     }
-    auto made = std::make_shared<Canvas>(total);
+    auto made = std::make_shared<Canvas>(total, device);
     made->SetAnnouncer(m_options.onCanvasChanged);
+    made->SetInkRecorder(m_options.inkRecorder);
     {
+        // The palette is set under the host's lock, so that a palette chosen meanwhile reaches
+        // either the new canvas here or the canvas it finds.
         std::lock_guard lock(m_canvasMutex);
+        made->SetPalette(*m_palette);
         m_canvas = made;
     }
     made->MarkChanged();  // the window shows the new canvas

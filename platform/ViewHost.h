@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -45,6 +46,11 @@ struct ViewOptions {
     std::function<void()> onCanvasChanged = nullptr;
     // Called on the view's thread when a tracked command's state or the status text changed.
     std::function<void()> onStateChanged = nullptr;
+    // The canvas's pixels: the client area in device pixels (a zoomed window, a screen of more
+    // pixels per unit), which the view's drawing is mapped onto; one pixel per unit when not given.
+    std::optional<Size> deviceSize = std::nullopt;
+    const Palette* palette = nullptr;       // the classic colours when not given
+    InkRecorder* inkRecorder = nullptr;     // tests: told what every line and text is drawn on
 };
 
 class ViewHost {
@@ -58,7 +64,11 @@ public:
     void Start();
     void Close();
     void Post(const MSG& m) { m_queue.Post(m); }
-    void Resize(Size client);
+    // The client area's new size, and the device size its pixels now have (none: unchanged). A new
+    // device size resamples the picture until the view has drawn it again at that size.
+    void Resize(Size client, std::optional<Size> device = std::nullopt);
+    // Any thread: the canvas's palette, now and for the canvas made later.
+    void SetPalette(const Palette& palette);
     MessageQueue& Queue() { return m_queue; }
     Clock& GetClock() { return *m_clock; }
     const CMultiDocTemplate& Template() const { return m_template; }
@@ -111,6 +121,7 @@ private:
 
     mutable std::mutex m_canvasMutex;
     std::shared_ptr<Canvas> m_canvas;  // once made, the same canvas for the host's lifetime
+    const Palette* m_palette;          // under the canvas lock
     std::string m_failure;
     std::string m_statusText;
     std::map<unsigned, std::atomic<int>> m_commandStates;
@@ -119,6 +130,7 @@ private:
     std::unique_ptr<CDocument> m_document;
     std::unique_ptr<CView> m_view;
     Size m_clientSize;
+    std::optional<Size> m_deviceSize;
     bool m_invalid = false;
     std::vector<TextRecord> m_textLog;
 };
