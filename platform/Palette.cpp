@@ -26,13 +26,13 @@ Palette::Palette(std::string_view name, std::span<const std::pair<Colour, Colour
     for (const auto& [from, to] : replacements) m_moves.emplace_back(from.Rgb(), to.Rgb());
     // Each chain that starts at a replaced colour nobody turns into ends at a colour that is no
     // program colour: that one takes the start's place, closing the cycle.
-    for (const auto& [from, to] : replacements) {
+    for (const auto& start : replacements) {
         const bool isImage = std::any_of(replacements.begin(), replacements.end(),
-                                         [&](const auto& r) { return r.second == from; });
+                                         [&](const auto& r) { return r.second == start.first; });
         if (isImage) continue;
-        std::uint32_t end = to.Rgb();
+        std::uint32_t end = start.second.Rgb();
         while (const auto* next = replacement(end)) end = next->second.Rgb();
-        if (end != from.Rgb()) m_moves.emplace_back(end, from.Rgb());
+        if (end != start.first.Rgb()) m_moves.emplace_back(end, start.first.Rgb());
     }
 }
 

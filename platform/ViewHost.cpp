@@ -42,6 +42,61 @@ void ViewHost::Resize(Size client, std::optional<Size> device) {
     Post(MSG{WM_SIZE, std::uintptr_t(std::max(d.cx, 0)), std::intptr_t(std::max(d.cy, 0)), {client.cx, client.cy}});
 }
 
+Bitmap PictureRequest::Wait(std::chrono::milliseconds timeout) {
+    std::unique_lock lock(m_mutex);
+    m_answered.wait_for(lock, timeout, [this] { return m_done; });
+    return m_done ? std::move(m_picture) : Bitmap();
+}
+
+void PictureRequest::Answer(Bitmap picture) {
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_done) return;
+        m_picture = std::move(picture);
+        m_done = true;
+    }
+    m_answered.notify_all();
+}
+
+std::shared_ptr<PictureRequest> ViewHost::RequestPicture(Size device, const Palette& palette) {
+    auto request = std::make_shared<PictureRequest>(device, palette);
+    {
+        std::lock_guard lock(m_canvasMutex);
+        m_pictureRequests.push_back(request);
+    }
+    Post(MSG{WM_DRAWPICTURE, 0, 0, {}});
+    return request;
+}
+
+// A view resting between paints draws its whole picture again in OnDraw (a resize or an uncovered
+// window repaints it so); in the middle of a paint (a run) or with one still to do, it cannot.
+void ViewHost::DrawPictures() {
+    std::vector<std::shared_ptr<PictureRequest>> requests;
+    {
+        std::lock_guard lock(m_canvasMutex);
+        requests.swap(m_pictureRequests);
+    }
+    const std::shared_ptr<Canvas> canvas = GetCanvas();
+    for (const auto& request : requests) {
+        if (m_painting || m_invalid || !canvas || !m_view) {
+            request->Answer(Bitmap());
+            continue;
+        }
+        Canvas picture(canvas->GetSize(), request->m_device);
+        picture.SetPalette(request->m_palette);
+        {
+            m_painting = true;
+            struct Done {
+                bool& painting;
+                ~Done() { painting = false; }
+            } done{m_painting};
+            Dc dc(picture, m_clientSize);
+            m_view->OnDraw(dc);
+        }
+        request->Answer(picture.Snapshot());
+    }
+}
+
 void ViewHost::SetPalette(const Palette& palette) {
     std::shared_ptr<Canvas> canvas;
     {
@@ -116,6 +171,11 @@ void ViewHost::ThreadMain() {
     // View and document go first, so that what they held is free for the message.
     m_view.reset();
     m_document.reset();
+    {
+        std::lock_guard lock(m_canvasMutex);
+        for (const auto& request : m_pictureRequests) request->Answer(Bitmap());
+        m_pictureRequests.clear();
+    }
     if (!failure.empty()) ShowFailure(failure);
     SetThreadClock(nullptr);
     t_host = nullptr;
@@ -170,6 +230,11 @@ void ViewHost::Paint() {
     const std::shared_ptr<Canvas> canvas = GetCanvas();
     if (!canvas) return;
     Dc dc(*canvas, m_clientSize, m_options.logText ? &m_textLog : nullptr);
+    m_painting = true;
+    struct Done {
+        bool& painting;
+        ~Done() { painting = false; }
+    } done{m_painting};
     m_view->OnDraw(dc);
     PublishCommandStates();
 }
@@ -214,6 +279,9 @@ void ViewHost::Dispatch(const MSG& m) {
     }
     case WM_PAINT:
         Invalidate();
+        break;
+    case WM_DRAWPICTURE:
+        DrawPictures();
         break;
     default:
         break;

@@ -8,6 +8,8 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <functional>
 #include <map>
 #include <memory>
@@ -53,6 +55,27 @@ struct ViewOptions {
     InkRecorder* inkRecorder = nullptr;     // tests: told what every line and text is drawn on
 };
 
+// The view's picture drawn again at another device size (a printer's), as RequestPicture asked.
+class PictureRequest {
+public:
+    PictureRequest(Size device, const Palette& palette) : m_device(device), m_palette(palette) {}
+    // Waits at most the given time; the picture, or an empty one when the view could not draw it
+    // again (it is in the middle of a paint or a run, has one to do, or has ended) or did not
+    // answer in time.
+    Bitmap Wait(std::chrono::milliseconds timeout);
+
+private:
+    friend class ViewHost;
+    void Answer(Bitmap picture);
+
+    const Size m_device;
+    const Palette& m_palette;
+    std::mutex m_mutex;
+    std::condition_variable m_answered;
+    bool m_done = false;
+    Bitmap m_picture;
+};
+
 class ViewHost {
 public:
     ViewHost(const CMultiDocTemplate& tmpl, Ui& ui, std::unique_ptr<Clock> clock, ViewOptions options);
@@ -69,6 +92,9 @@ public:
     void Resize(Size client, std::optional<Size> device = std::nullopt);
     // Any thread: the canvas's palette, now and for the canvas made later.
     void SetPalette(const Palette& palette);
+    // Any thread: the view's picture drawn again by its OnDraw onto pixels of the given device size,
+    // when it rests between paints; the answer comes on the view's thread.
+    std::shared_ptr<PictureRequest> RequestPicture(Size device, const Palette& palette);
     MessageQueue& Queue() { return m_queue; }
     Clock& GetClock() { return *m_clock; }
     const CMultiDocTemplate& Template() const { return m_template; }
@@ -108,6 +134,7 @@ private:
     void ShowFailure(const std::string& text);
     void RunLoop();
     void Paint();
+    void DrawPictures();
     void PublishCommandStates();
     int ScaleStep(Size client) const;
 
@@ -125,6 +152,7 @@ private:
     std::string m_failure;
     std::string m_statusText;
     std::map<unsigned, std::atomic<int>> m_commandStates;
+    std::vector<std::shared_ptr<PictureRequest>> m_pictureRequests;  // under the canvas lock
 
     // Owned by the view's thread.
     std::unique_ptr<CDocument> m_document;
@@ -132,6 +160,7 @@ private:
     Size m_clientSize;
     std::optional<Size> m_deviceSize;
     bool m_invalid = false;
+    bool m_painting = false;  // OnDraw is running: a run, or a picture drawn again
     std::vector<TextRecord> m_textLog;
 };
 

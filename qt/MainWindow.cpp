@@ -27,6 +27,7 @@
 #include "qt/HelpFileLocation.h"
 #include "qt/MainStatusBar.h"
 #include "qt/NewDialog.h"
+#include "qt/PictureCommands.h"
 #include "qt/ViewWidget.h"
 #include "res/Resources.h"
 #include "res/Strings.h"
@@ -61,6 +62,7 @@ MainWindow::MainWindow(const CDemoApp& app)
     RecordReferenceCanvas();
     UpdateTitle();
     AddWindowKeys();
+    m_pictures = new PictureCommands(*this);
     m_actions->SetWindowList([this] { return WindowList(); });
     m_help->SetFirstPlacement([this](QWidget& help) { PlaceHelp(help); });
 
@@ -230,6 +232,7 @@ void MainWindow::Cascade() {
 void MainWindow::updateMenus() {
     if (m_toolBar) m_actions->Action(res::ID_VIEW_TOOLBAR)->setChecked(!m_toolBar->isHidden());
     m_actions->Action(res::ID_VIEW_STATUS_BAR)->setChecked(!m_statusBar->isHidden());
+    if (m_pictures) m_pictures->Update();
     const ChildWindow* child = ActiveChild();
     if (!child || !child->View().Host()) return;
     for (unsigned id : res::ViewCommands(MenuOf(child->TemplateId()))) {
@@ -274,6 +277,7 @@ void MainWindow::OnCommand(unsigned id) {
     case ID_CONTEXT_HELP: return m_contextHelp->Start();
     default: break;
     }
+    if (m_pictures->Handle(id)) return;
     // The commands of the demonstrations' own menus go to the active view; the rest (Print, Undo,
     // Cut, Copy, Paste, the pane keys) have no handler.
     if (id < 0xE000)
@@ -360,7 +364,7 @@ ChildWindow* MainWindow::OpenDemo(const CMultiDocTemplate& tmpl, const QString& 
     child->Place(MdiViewport());
     for (ChildWindow* each : Children()) each->setMinimumSize(ChildWindow::MinimumSize());
     m_mdi->setActiveSubWindow(child);
-    child->Start();
+    child->Start(m_pictures->CurrentPalette());
     return child;
 }
 

@@ -22,6 +22,7 @@ namespace dulm {
 class ChildWindow;
 class ContextHelpMode;
 class MainStatusBar;
+class PictureCommands;
 
 class MainWindow final : public QMainWindow {
     Q_OBJECT
@@ -104,6 +105,7 @@ private:
     MainStatusBar* m_statusBar = nullptr;
     std::unique_ptr<HelpWindow> m_help;
     ContextHelpMode* m_contextHelp;
+    PictureCommands* m_pictures = nullptr;
     unsigned m_shownMenu = 0;
     std::map<unsigned, int> m_untitled;  // the running number of each template's window titles
     std::vector<std::pair<const CMultiDocTemplate*, QString>> m_deferred;

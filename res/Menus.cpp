@@ -9,7 +9,11 @@ namespace {
 MenuItem Separator() { return MenuItem{}; }
 
 MenuItem ViewPopup() {
-    return Popup("&View", {Item("&Toolbar", ID_VIEW_TOOLBAR), Item("&Status Bar", ID_VIEW_STATUS_BAR)});
+    return Popup("&View", {Item("&Toolbar", ID_VIEW_TOOLBAR), Item("&Status Bar", ID_VIEW_STATUS_BAR), Separator(),
+                           Item("Zoom &In\tCtrl+=", ID_VIEW_ZOOM_IN), Item("Zoom &Out\tCtrl+-", ID_VIEW_ZOOM_OUT),
+                           Item("&Actual Size\tCtrl+0", ID_VIEW_ACTUAL_SIZE), Separator(),
+                           Item("&Full Screen\tF11", ID_VIEW_FULL_SCREEN),
+                           Item("&Projector Colours", ID_VIEW_PROJECTOR, false)});
 }
 MenuItem WindowPopup() {
     return Popup("&Window", {Item("&Cascade", ID_WINDOW_CASCADE), Item("&Tile", ID_WINDOW_TILE_HORZ)});
@@ -35,6 +39,7 @@ std::vector<MenuItem> DemoMenu(bool startDemo, std::vector<MenuItem> ownPopups) 
     std::vector<MenuItem> demo{Item("&New\tCtrl+N", ID_FILE_NEW)};
     if (startDemo) demo.push_back(Item("&Start Demo", ID_START_DEMO));
     demo.push_back(Item("&Close", ID_FILE_CLOSE));
+    demo.insert(demo.end(), {Separator(), Item("&Print...\tCtrl+P", ID_FILE_PRINT), Separator()});
     demo.push_back(Item("E&xit", ID_APP_EXIT));
     std::vector<MenuItem> menu{Popup("&Demo", std::move(demo)), ViewPopup(), WindowPopup(), HelpPopup()};
     for (MenuItem& popup : ownPopups) menu.push_back(std::move(popup));
@@ -42,7 +47,8 @@ std::vector<MenuItem> DemoMenu(bool startDemo, std::vector<MenuItem> ownPopups) 
 }
 
 const std::vector<Accelerator>& LoadAccelerators() {
-    constexpr unsigned VK_BACK = 0x08, VK_INSERT = 0x2D, VK_DELETE = 0x2E, VK_F1 = 0x70, VK_F6 = 0x75;
+    constexpr unsigned VK_BACK = 0x08, VK_INSERT = 0x2D, VK_DELETE = 0x2E, VK_F1 = 0x70, VK_F6 = 0x75, VK_F11 = 0x7A,
+                       VK_ADD = 0x6B, VK_SUBTRACT = 0x6D, VK_OEM_PLUS = 0xBB, VK_OEM_MINUS = 0xBD;
     static const std::vector<Accelerator> table = {
         {'N', true, false, false, ID_FILE_NEW},
         {'O', true, false, false, ID_FILE_OPEN},
@@ -60,6 +66,12 @@ const std::vector<Accelerator>& LoadAccelerators() {
         {VK_F6, false, true, false, ID_PREV_PANE},
         {VK_F1, false, false, false, ID_HELP},
         {VK_F1, false, true, false, ID_CONTEXT_HELP},
+        {VK_OEM_PLUS, true, false, false, ID_VIEW_ZOOM_IN},
+        {VK_ADD, true, false, false, ID_VIEW_ZOOM_IN},
+        {VK_OEM_MINUS, true, false, false, ID_VIEW_ZOOM_OUT},
+        {VK_SUBTRACT, true, false, false, ID_VIEW_ZOOM_OUT},
+        {'0', true, false, false, ID_VIEW_ACTUAL_SIZE},
+        {VK_F11, false, false, false, ID_VIEW_FULL_SCREEN},
     };
     return table;
 }
@@ -72,7 +84,7 @@ std::vector<unsigned> ViewCommands(const std::vector<MenuItem>& menu) {
     std::vector<unsigned> ids;
     for (const MenuItem& popup : menu)
         for (const MenuItem& item : popup.popup)
-            if (!item.IsSeparator() && item.id < 0xE000) ids.push_back(item.id);
+            if (!item.IsSeparator() && item.id < 0xE000 && !IsPictureCommand(item.id)) ids.push_back(item.id);
     return ids;
 }
 

@@ -70,6 +70,15 @@ inline constexpr unsigned ID_INDICATOR_CAPS = 59137;
 inline constexpr unsigned ID_INDICATOR_NUM = 59138;
 inline constexpr unsigned ID_INDICATOR_SCRL = 59139;
 
+// The picture on the screen and on paper: zoom, full screen, projector colours (0x8120-0x813F).
+// They act on the main window and its pictures, not on a view.
+inline constexpr unsigned ID_VIEW_ZOOM_IN = 0x8120;
+inline constexpr unsigned ID_VIEW_ZOOM_OUT = 0x8121;
+inline constexpr unsigned ID_VIEW_ACTUAL_SIZE = 0x8122;
+inline constexpr unsigned ID_VIEW_FULL_SCREEN = 0x8123;
+inline constexpr unsigned ID_VIEW_PROJECTOR = 0x8124;
+constexpr bool IsPictureCommand(unsigned id) { return id >= 0x8120 && id <= 0x813F; }
+
 // Strings of the framework.
 inline constexpr unsigned AFX_IDS_APP_TITLE = 57344;
 inline constexpr unsigned AFX_IDS_IDLEMESSAGE = 57345;

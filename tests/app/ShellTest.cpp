@@ -102,8 +102,8 @@ TEST(MenuTest, EachGroupOfDemonstrationsHasItsMenu) {
         return items;
     };
     EXPECT_EQ(demoItems(res::IDR_MAINFRAME), (std::vector<std::string>{"&New\tCtrl+N", "", "E&xit"}));
-    EXPECT_EQ(demoItems(res::IDR_CENTRAL), (std::vector<std::string>{"&New\tCtrl+N", "&Start Demo", "&Close", "E&xit"}));
-    EXPECT_EQ(demoItems(res::IDR_ANOVA2), (std::vector<std::string>{"&New\tCtrl+N", "&Close", "E&xit"}));
+    EXPECT_EQ(demoItems(res::IDR_CENTRAL), (std::vector<std::string>{"&New\tCtrl+N", "&Start Demo", "&Close", "", "&Print...\tCtrl+P", "", "E&xit"}));
+    EXPECT_EQ(demoItems(res::IDR_ANOVA2), (std::vector<std::string>{"&New\tCtrl+N", "&Close", "", "&Print...\tCtrl+P", "", "E&xit"}));
     EXPECT_EQ(res::MainFrameMenu().size(), 3u);  // no Window menu without a document
     EXPECT_EQ(res::ViewCommands(MenuOf(res::IDR_CORRELATION)), (std::vector<unsigned>{res::ID_CIRCLES, res::ID_LETTERS}));
     EXPECT_EQ(res::ViewCommands(MenuOf(res::IDR_POWER)), (std::vector<unsigned>{res::ID_START_DEMO}));

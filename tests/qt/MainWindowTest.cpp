@@ -86,10 +86,10 @@ TEST(MainWindow, MenuBarFollowsTheActiveDemonstration) {
 
     ChildWindow* central = program.Open(res::IDR_CENTRAL);
     EXPECT_EQ(MenuTitles(window), (QStringList{"&Demo", "&View", "&Window", "&Help"}));
-    EXPECT_EQ(Items(window, "&Demo"), (QStringList{"&New\tCtrl+N", "&Start Demo", "&Close", "E&xit"}));
+    EXPECT_EQ(Items(window, "&Demo"), (QStringList{"&New\tCtrl+N", "&Start Demo", "&Close", "", "&Print...\tCtrl+P", "", "E&xit"}));
 
     program.Open(res::IDR_ANOVA);
-    EXPECT_EQ(Items(window, "&Demo"), (QStringList{"&New\tCtrl+N", "&Close", "E&xit"}));
+    EXPECT_EQ(Items(window, "&Demo"), (QStringList{"&New\tCtrl+N", "&Close", "", "&Print...\tCtrl+P", "", "E&xit"}));
 
     program.Open(res::IDR_CORRELATION);
     ASSERT_EQ(MenuTitles(window).size(), 5);
