@@ -40,6 +40,13 @@ void Canvas::SetDeviceSize(Size device) {
     MarkChanged();
 }
 
+void Canvas::CopyPicture(const Canvas& other) {
+    auto lock = other.Lock();
+    m_pixels = other.m_pixels;
+    m_size = other.m_size;
+    m_palette = other.m_palette;
+}
+
 void Canvas::SetPalette(const Palette& palette) {
     {
         auto lock = Lock();

@@ -48,6 +48,9 @@ public:
     void SetDeviceSize(Size device);
     // The pixels' size: the view's thread reads it freely, others under the lock.
     Size DeviceSize() const { return m_pixels.GetSize(); }
+    // A copy of another canvas's picture, size and palette (taken under its lock), for a canvas no
+    // other thread sees yet.
+    void CopyPicture(const Canvas& other);
     // Any thread: the pixels drawn so far are rewritten in the new palette, and what is drawn from
     // now on is written in it.
     void SetPalette(const Palette& palette);

@@ -68,8 +68,10 @@ std::shared_ptr<PictureRequest> ViewHost::RequestPicture(Size device, const Pale
     return request;
 }
 
-// A view resting between paints draws its whole picture again in OnDraw (a resize or an uncovered
-// window repaints it so); in the middle of a paint (a run) or with one still to do, it cannot.
+// A view resting between paints draws its picture again in OnDraw (a resize or an uncovered window
+// repaints it so); in the middle of a paint (a run) or with one still to do, it cannot. A view
+// whose OnDraw draws over what its canvas shows (Regression waiting for a click) finds the picture
+// so far there, enlarged, as after a resize.
 void ViewHost::DrawPictures() {
     std::vector<std::shared_ptr<PictureRequest>> requests;
     {
@@ -82,7 +84,9 @@ void ViewHost::DrawPictures() {
             request->Answer(Bitmap());
             continue;
         }
-        Canvas picture(canvas->GetSize(), request->m_device);
+        Canvas picture(Size{}, Size{});
+        picture.CopyPicture(*canvas);
+        picture.SetDeviceSize(request->m_device);
         picture.SetPalette(request->m_palette);
         {
             m_painting = true;
