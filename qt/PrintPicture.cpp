@@ -26,7 +26,10 @@ QImage PictureForPage(ViewHost& host, QSize page, const Palette& palette, bool* 
     if (redrawn) *redrawn = false;
     const std::shared_ptr<Canvas> canvas = host.GetCanvas();
     if (!canvas || page.isEmpty()) return {};
-    const Size logical = canvas->GetSize();
+    const Size logical = [&] {
+        const auto lock = canvas->Lock();  // the view's thread may resize it meanwhile
+        return canvas->GetSize();
+    }();
     const double scale = std::min({double(page.width()) / logical.cx, double(page.height()) / logical.cy,
                                    double(kLargestSide) / std::max(logical.cx, logical.cy)});
     const Size device{std::max(1, int(logical.cx * scale)), std::max(1, int(logical.cy * scale))};
@@ -54,8 +57,10 @@ void PrintWithPreview(ViewHost& host, const Palette& palette, const QString& tit
     QPrinter printer(QPrinter::HighResolution);
     printer.setResolution(300);
     printer.setDocName(title);
-    if (const std::shared_ptr<Canvas> canvas = host.GetCanvas(); canvas && canvas->GetSize().cx > canvas->GetSize().cy)
-        printer.setPageOrientation(QPageLayout::Landscape);
+    if (const std::shared_ptr<Canvas> canvas = host.GetCanvas()) {
+        const auto lock = canvas->Lock();
+        if (canvas->GetSize().cx > canvas->GetSize().cy) printer.setPageOrientation(QPageLayout::Landscape);
+    }
     QPrintPreviewDialog preview(&printer, parent);
     preview.setWindowTitle("Print Preview - " + title);
     bool redrawn = true;

@@ -144,6 +144,14 @@ EMSCRIPTEN_KEEPALIVE void dulm_resize(int window, int width, int height) {
     Shell::Instance().Post(c);
 }
 
+// Every picture in the projector's colours (1) or the classic ones (0).
+EMSCRIPTEN_KEEPALIVE void dulm_palette(int projector) {
+    Command c;
+    c.kind = Command::Kind::Palette;
+    c.templateId = projector == 1 ? 1 : 0;
+    Shell::Instance().Post(c);
+}
+
 // The picture: a pointer to width x height x 4 bytes, or 0; dulm_frame_size then gives
 // width * 65536 + height.
 static int g_frameSize = 0;

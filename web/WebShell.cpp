@@ -78,6 +78,18 @@ void Shell::Handle(Command& command) {
     case Command::Kind::Open: Open(command); return;
     case Command::Kind::OpenLink: OpenLink(command); return;
     case Command::Kind::Close: Close(command.window); return;
+    case Command::Kind::Palette: {
+        // templateId carries the choice: 1 the projector's colours, 0 the classic ones.
+        m_palette = command.templateId == 1 ? &Palette::Projector() : &Palette::Classic();
+        std::vector<std::shared_ptr<Window>> windows;
+        {
+            std::lock_guard lock(m_windowsMutex);
+            for (const auto& [id, w] : m_windows) windows.push_back(w);
+        }
+        for (const auto& w : windows)
+            if (ViewHost* host = w->Host()) host->SetPalette(*m_palette);
+        return;
+    }
     case Command::Kind::Input:
     case Command::Kind::Resize: break;
     }
@@ -102,6 +114,7 @@ void Shell::Open(const Command& command) {
     ViewOptions options;
     options.title = tmpl->GetDocString(CMultiDocTemplate::docName) + std::to_string(++m_instances[tmpl->ResourceId()]);
     options.clientSize = command.size;
+    options.palette = m_palette;
     options.trackedCommands = res::ViewCommands(MenuOf(tmpl->ResourceId()));
     const int id = w->id;
     options.onRefused = [id] { Notify(Note::Refused, id); };

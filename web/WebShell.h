@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/MainFrame.h"
+#include "platform/Palette.h"
 #include "platform/Bitmap.h"
 #include "platform/DocTemplate.h"
 #include "platform/Messages.h"
@@ -28,7 +29,7 @@ namespace dulm::web {
 class WebUi;
 
 struct Command {
-    enum class Kind { Init, Open, OpenLink, Input, Resize, Close };
+    enum class Kind { Init, Open, OpenLink, Input, Resize, Close, Palette };
     Kind kind = Kind::Input;
     int window = 0;
     unsigned templateId = 0;
@@ -79,6 +80,7 @@ private:
     std::unique_ptr<CMainFrame> m_frame;
     std::vector<std::unique_ptr<CMultiDocTemplate>> m_templates;
     std::map<unsigned, int> m_instances;  // windows opened so far per template, for their titles
+    const Palette* m_palette = &Palette::Classic();  // every window's, and the next window's
 
     // The page thread's.
     std::map<int, std::vector<std::uint8_t>> m_frames;

@@ -80,7 +80,10 @@ TEST(PictureCommands, PrintingDrawsThePictureAgainAtThePagesResolution) {
     ChildWindow* child = program.Open(res::IDR_REGRESSION);
     ASSERT_TRUE(WaitFor([&] { return ShowsItsOwnSize(child->View()); }, 5000));
     ViewHost& host = child->Host();
-    const Size logical = host.GetCanvas()->GetSize();
+    const Size logical = [&] {
+        const auto lock = host.GetCanvas()->Lock();
+        return host.GetCanvas()->GetSize();
+    }();
     bool redrawn = false;
     const QImage page = PictureForPage(host, QSize(logical.cx * 3, logical.cy * 4), Palette::Classic(), &redrawn);
     EXPECT_TRUE(redrawn);
@@ -108,7 +111,10 @@ TEST(PictureCommands, AViewInTheMiddleOfARunIsPrintedAsTheScreenShowsIt) {
     bool redrawn = true;
     const QImage page = PictureForPage(child->Host(), QSize(2000, 2000), Palette::Classic(), &redrawn);
     EXPECT_FALSE(redrawn);
-    const Size device = child->Host().GetCanvas()->DeviceSize();
+    const Size device = [&] {
+        const auto lock = child->Host().GetCanvas()->Lock();
+        return child->Host().GetCanvas()->DeviceSize();
+    }();
     EXPECT_EQ(page.size(), QSize(device.cx, device.cy));
 }
 

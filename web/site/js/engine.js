@@ -75,6 +75,7 @@ export class Engine {
   help(window) { this.module._dulm_help(window); }
   paint(window) { this.module._dulm_paint(window); }
   resize(window, width, height) { this.module._dulm_resize(window, width, height); }
+  palette(projector) { this.module._dulm_palette(projector ? 1 : 0); }
 
   // The window's picture as ImageData, or null while it has none.
   frame(window) {

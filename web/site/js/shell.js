@@ -14,7 +14,10 @@ const ID = Object.freeze({
   WINDOW_CASCADE: 57650, WINDOW_TILE: 57651, HELP_INDEX: 57666, HELP_USING: 57668, APP_ABOUT: 57664,
   CONTEXT_HELP: 57669, HELP: 57670, DEFAULT_HELP: 57671, EDIT_COPY: 57634, MAINFRAME: 2, IDLE: 57345,
   HELP_MODE: 57346, INDICATOR_CAPS: 59137, INDICATOR_NUM: 59138, INDICATOR_SCRL: 59139, ABOUT_BOX: 100,
+  FILE_PRINT: 57607, ZOOM_IN: 0x8120, ZOOM_OUT: 0x8121, ACTUAL_SIZE: 0x8122, FULL_SCREEN: 0x8123, PROJECTOR: 0x8124,
 });
+// The commands that act on the pictures, not on a view (their ids from 0x8120 to 0x813f).
+const isPictureCommand = (id) => id >= 0x8120 && id <= 0x813f;
 // The Window menu's list of windows: the first window's item, then one id each.
 const FIRST_WINDOW_ITEM = 0xff00;
 // Help contexts: commands, windows and dialogs (by resource id), and the "New" list.
@@ -42,6 +45,7 @@ export class Shell {
     this.promptText = null;
     this.dpr = window.devicePixelRatio || 1;
     this.minimum = { width: 0, height: 0 };
+    this.projector = false;  // View > Projector Colours
 
     this.menubarElement = root.querySelector('#dulm-menubar');
     this.toolbar = root.querySelector('#dulm-toolbar');
@@ -456,11 +460,29 @@ export class Shell {
         else this.help.showPage('index');
         return;
       case ID.CONTEXT_HELP: this.startHelpMode(); return;
+      case ID.FULL_SCREEN: this.toggleFullScreen(); return;
+      case ID.PROJECTOR:
+        this.projector = !this.projector;
+        this.engine.palette(this.projector);
+        return;
       default: break;
     }
+    if (isPictureCommand(id) || id === ID.FILE_PRINT) return;  // zoom and print: the desktop's only
     // The demonstrations' own commands go to the active view; the rest of the accelerator table
     // (Open, Save, Print, Undo, Cut, Copy, Paste, the pane keys) has no command in this version.
     if (id < 0xe000 && this.active && !this.active.closing) this.engine.command(this.active.id, id);
+  }
+
+  // The page fills the screen (the Fullscreen API), and F11 or the command again gives it back. Esc
+  // belongs to the runs, though the browser may take it to leave full screen too.
+  toggleFullScreen() {
+    if (document.fullscreenElement) {
+      document.exitFullscreen?.().catch(() => {});
+      return;
+    }
+    document.documentElement.requestFullscreen?.().then(() => {
+      this.status.textContent = 'Full screen: press F11 to leave it.';
+    }).catch(() => {});
   }
 
   // The "New" list: the demonstrations in the table's order.
@@ -556,6 +578,9 @@ export class Shell {
     if (item.id === ID.VIEW_TOOLBAR) return { enabled: true, checked: !this.toolbar.hidden };
     if (item.id === ID.VIEW_STATUS_BAR) return { enabled: true, checked: !this.statusbar.hidden };
     const resourceCheck = item.checked ? true : null;
+    if (item.id === ID.FULL_SCREEN) return { enabled: !!document.fullscreenEnabled, checked: !!document.fullscreenElement };
+    if (item.id === ID.PROJECTOR) return { enabled: true, checked: this.projector };
+    if (isPictureCommand(item.id) || item.id === ID.FILE_PRINT) return { enabled: false, checked: null };
     if (item.id < 0xe000) {
       const state = this.active?.commandState(item.id);
       if (!state) return { enabled: false, checked: resourceCheck };
