@@ -152,6 +152,16 @@ EMSCRIPTEN_KEEPALIVE void dulm_palette(int projector) {
     Shell::Instance().Post(c);
 }
 
+// The picture drawn again for a page of width x height pixels (the canvas's shape kept by the
+// page); Note::Printed says when dulm_print_frame has it.
+EMSCRIPTEN_KEEPALIVE void dulm_print(int window, int width, int height) {
+    Command c;
+    c.kind = Command::Kind::Print;
+    c.window = window;
+    c.size = {width, height};
+    Shell::Instance().Post(c);
+}
+
 // The picture: a pointer to width x height x 4 bytes, or 0; dulm_frame_size then gives
 // width * 65536 + height.
 static int g_frameSize = 0;
@@ -162,6 +172,13 @@ EMSCRIPTEN_KEEPALIVE const std::uint8_t* dulm_frame(int window) {
     return pixels;
 }
 EMSCRIPTEN_KEEPALIVE int dulm_frame_size() { return g_frameSize; }
+// The picture for the page, as dulm_frame gives a window's; 0 when there is none.
+EMSCRIPTEN_KEEPALIVE const std::uint8_t* dulm_print_frame(int window) {
+    Size size;
+    const std::uint8_t* pixels = Shell::Instance().PrintFrame(window, size);
+    g_frameSize = size.cx * 65536 + size.cy;
+    return pixels;
+}
 EMSCRIPTEN_KEEPALIVE void dulm_forget(int window) { Shell::Instance().Forget(window); }
 
 EMSCRIPTEN_KEEPALIVE int dulm_resting(int window) { return Shell::Instance().Resting(window) ? 1 : 0; }

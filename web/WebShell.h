@@ -29,7 +29,7 @@ namespace dulm::web {
 class WebUi;
 
 struct Command {
-    enum class Kind { Init, Open, OpenLink, Input, Resize, Close, Palette };
+    enum class Kind { Init, Open, OpenLink, Input, Resize, Close, Palette, Print };
     Kind kind = Kind::Input;
     int window = 0;
     unsigned templateId = 0;
@@ -49,6 +49,9 @@ public:
     // none. The pointer stays valid until the next call for the same window or Forget.
     const std::uint8_t* Frame(int window, Size& size);
     void Forget(int window);
+    // The picture Print drew for the page, in the page's byte order, as Frame gives it; null when
+    // there is none.
+    const std::uint8_t* PrintFrame(int window, Size& size);
     // The window's title, status text, failure, and the state of its menu's commands.
     std::string WindowJson(int window);
     // Whether the window's view rests: it waits for input (a dialog or message box included) or

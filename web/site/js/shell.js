@@ -65,6 +65,7 @@ export class Shell {
     engine.on(Note.Capture, (w, on) => this.all.get(w)?.setCapture(on === 1));
     engine.on(Note.Refused, (w) => { const c = this.all.get(w); if (c) this.closeWindow(c); });
     engine.on(Note.Closed, (w) => this.removeWindow(w));
+    engine.on(Note.Printed, (w) => this.printPicture(w));
     engine.on(Note.Rested, (w) => {
       const c = this.all.get(w);
       if (!c) return;
@@ -465,9 +466,10 @@ export class Shell {
         this.projector = !this.projector;
         this.engine.palette(this.projector);
         return;
+      case ID.FILE_PRINT: this.print(); return;
       default: break;
     }
-    if (isPictureCommand(id) || id === ID.FILE_PRINT) return;  // zoom and print: the desktop's only
+    if (isPictureCommand(id)) return;  // zoom: the desktop's only
     // The demonstrations' own commands go to the active view; the rest of the accelerator table
     // (Open, Save, Print, Undo, Cut, Copy, Paste, the pane keys) has no command in this version.
     if (id < 0xe000 && this.active && !this.active.closing) this.engine.command(this.active.id, id);
@@ -483,6 +485,35 @@ export class Shell {
     document.documentElement.requestFullscreen?.().then(() => {
       this.status.textContent = 'Full screen: press F11 to leave it.';
     }).catch(() => {});
+  }
+
+  // Demo > Print...: the engine draws the active window's picture again at three times its
+  // canvas (about 300 dots an inch across a page), and the page prints it alone.
+  print() {
+    if (!this.active || this.active.closing) return;
+    const canvas = this.active.canvas;
+    const scale = Math.min(3, 6000 / Math.max(canvas.width, canvas.height));
+    this.engine.print(this.active.id, Math.floor(canvas.width * scale), Math.floor(canvas.height * scale));
+  }
+
+  printPicture(windowId) {
+    const picture = this.engine.printFrame(windowId);
+    if (!picture) return;
+    const canvas = document.createElement('canvas');
+    canvas.width = picture.width;
+    canvas.height = picture.height;
+    canvas.getContext('2d').putImageData(picture, 0, 0);
+    let sheet = document.getElementById('dulm-print');
+    if (!sheet) {
+      sheet = document.createElement('div');
+      sheet.id = 'dulm-print';
+      document.body.append(sheet);
+    }
+    const image = document.createElement('img');
+    image.alt = this.all.get(windowId)?.state.title ?? '';
+    image.addEventListener('load', () => window.print(), { once: true });
+    image.src = canvas.toDataURL('image/png');
+    sheet.replaceChildren(image);
   }
 
   // The "New" list: the demonstrations in the table's order.
@@ -580,7 +611,8 @@ export class Shell {
     const resourceCheck = item.checked ? true : null;
     if (item.id === ID.FULL_SCREEN) return { enabled: !!document.fullscreenEnabled, checked: !!document.fullscreenElement };
     if (item.id === ID.PROJECTOR) return { enabled: true, checked: this.projector };
-    if (isPictureCommand(item.id) || item.id === ID.FILE_PRINT) return { enabled: false, checked: null };
+    if (item.id === ID.FILE_PRINT) return { enabled: !!this.active && !this.active.closing, checked: null };
+    if (isPictureCommand(item.id)) return { enabled: false, checked: null };
     if (item.id < 0xe000) {
       const state = this.active?.commandState(item.id);
       if (!state) return { enabled: false, checked: resourceCheck };
