@@ -55,7 +55,8 @@ class Dc::Writer {
 public:
     explicit Writer(Dc& dc)
         : m_canvas(dc.m_canvas), m_lock(m_canvas.Lock()), m_pixels(m_canvas.Pixels()),
-          m_palette(m_canvas.GetPalette()), m_map(m_canvas.GetSize(), m_pixels.GetSize()),
+          m_palette(m_canvas.GetPalette()), m_identity(m_palette.IsIdentity()),
+          m_map(m_canvas.GetSize(), m_pixels.GetSize()),
           m_bounds{0, 0, m_pixels.Width(), m_pixels.Height()}, m_recorder(m_canvas.GetInkRecorder()) {
         if (dc.m_clip) {
             const Rect clip = Map(*dc.m_clip);
@@ -66,7 +67,7 @@ public:
         }
     }
     ~Writer() {
-        Record();
+        if (m_recorder) Record();
         m_lock.unlock();
         if (m_changed) m_canvas.MarkChanged();
     }
@@ -76,7 +77,7 @@ public:
         if (!m_map.scaled) return r;
         return {m_map.X(r.left), m_map.Y(r.top), m_map.X(r.right), m_map.Y(r.bottom)};
     }
-    std::uint32_t PixelOf(Colour c) const { return m_palette.IsIdentity() ? Bitmap::Pixel(c) : m_palette.Pixel(c); }
+    std::uint32_t PixelOf(Colour c) const { return m_identity ? Bitmap::Pixel(c) : m_palette.Pixel(c); }
 
     // What is written from here until the next call is ink of this colour (a pen's, a text's):
     // the recorder learns what it was drawn on.
@@ -86,14 +87,15 @@ public:
         if (brush.kind == Brush::Kind::Hatched && mode == BkMode::Opaque) m_recorder->Filled(bk);
     }
     void Ink(Colour c) {
+        if (!m_recorder) return;
         Record();
-        if (m_recorder) m_ink = c;
+        m_ink = c;
     }
 
     void Plot(int x, int y, std::uint32_t pixel) {
         if (!m_bounds.Contains(x, y)) return;
         m_pixels.Row(y)[x] = pixel;
-        if (m_ink) m_inked.push_back({x, y});
+        if (m_ink) [[unlikely]] Note(x, y, x, y);
         m_changed = true;
     }
     // Pixels x0..x1 of row y, clipped.
@@ -103,8 +105,7 @@ public:
         x1 = std::min(x1, m_bounds.right - 1);
         if (x0 > x1) return;
         std::uint32_t* row = m_pixels.Row(y);
-        if (m_ink)
-            for (int x = x0; x <= x1; ++x) m_inked.push_back({x, y});
+        if (m_ink) [[unlikely]] Note(x0, y, x1, y);
         std::fill(row + x0, row + x1 + 1, pixel);
         m_changed = true;
     }
@@ -116,8 +117,7 @@ public:
         if (y0 > y1) return;
         const std::ptrdiff_t stride = m_pixels.Stride();
         std::uint32_t* p = m_pixels.Row(y0) + x;
-        if (m_ink)
-            for (int y = y0; y <= y1; ++y) m_inked.push_back({x, y});
+        if (m_ink) [[unlikely]] Note(x, y0, x, y1);
         for (int y = y0; y <= y1; ++y, p += stride) *p = pixel;
         m_changed = true;
     }
@@ -143,6 +143,11 @@ public:
     Colour Get(int x, int y) const { return m_palette.ColourOf(m_pixels.Row(y)[x]); }
 
 private:
+    // The recorder's bookkeeping, kept out of the drawing loops.
+    [[gnu::noinline]] void Note(int x0, int y0, int x1, int y1) {
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x) m_inked.push_back({x, y});
+    }
     // What the ink stands on: the colour most of the pixels beside it show once it is drawn.
     void Record() {
         if (m_ink && !m_inked.empty()) {
@@ -172,6 +177,7 @@ private:
     std::unique_lock<std::mutex> m_lock;
     Bitmap& m_pixels;
     const Palette& m_palette;
+    const bool m_identity;
     DeviceMap m_map;
     Rect m_bounds;
     bool m_changed = false;
@@ -292,6 +298,10 @@ void Dc::FillSpan(Writer& w, int y, int x0, int x1, const Brush& brush) const {
         w.FillRow(y, x0, x1, w.PixelOf(brush.colour));
         return;
     }
+    FillPattern(w, y, x0, x1, brush);
+}
+
+void Dc::FillPattern(Writer& w, int y, int x0, int x1, const Brush& brush) const {
     if (brush.kind == Brush::Kind::Hollow) return;
     const int pen = w.Map().scaled ? std::min(w.Map().PenX(), w.Map().PenY()) : 1;
     const std::uint32_t ink = w.PixelOf(brush.colour);
