@@ -116,8 +116,10 @@ void Shell::Handle(Command& command) {
     // Only this thread ends a window's view, so its host outlives this command without a lock.
     ViewHost* host = w ? w->Host() : nullptr;
     if (!host) return;
+    // The client area is measured in the screen's pixels: the view draws its picture at that size,
+    // which the page then shows pixel for pixel, however large the window.
     if (command.kind == Command::Kind::Resize)
-        host->Resize(command.size);
+        host->Resize(command.size, command.size);
     else
         host->Post(command.message);
 }

@@ -34,6 +34,25 @@ describe('projector colours and print', () => {
     await page.close();
   });
 
+  it('draws a maximized window\'s picture at the window\'s size, not resampled', async () => {
+    const args = ['power', '--size', '640x480', '--time', '42'];
+    const { page, problems } = await openPage(browser, linkOf(args));
+    await rest(page);
+    await page.click('.dulm-maximize');
+    await page.waitForFunction(() => {
+      const c = document.querySelector('canvas.dulm-picture');
+      return c.width > 640 && !document.querySelector('.dulm-window').classList.contains('dulm-stretched');
+    });
+    await rest(page);
+    const maximized = await canvasPicture(page, pictureOf());
+    const colours = (p) => new Set(Array.from({ length: p.width * p.height }, (_, i) => p.rgba.readUInt32BE(4 * i)));
+    const drawn = colours(maximized);
+    for (const c of drawn) assert.ok(colours(renderPicture(args)).has(c), `colour ${c.toString(16)} is no colour of the picture`);
+    if (process.env.DULM_SCREENSHOT) await page.screenshot({ path: process.env.DULM_SCREENSHOT });
+    assert.deepEqual(problems, []);
+    await page.close();
+  });
+
   it('prints the picture drawn again at three times its size', async () => {
     const args = ['power', '--size', '640x480', '--time', '42'];
     const { page, problems } = await openPage(browser, linkOf(args));
