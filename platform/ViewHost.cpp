@@ -101,14 +101,12 @@ void ViewHost::DrawPictures() {
     }
 }
 
+// The canvas's lock is taken inside the host's, as when the canvas is made, so that the last
+// palette chosen is the canvas's whatever the order of the two.
 void ViewHost::SetPalette(const Palette& palette) {
-    std::shared_ptr<Canvas> canvas;
-    {
-        std::lock_guard lock(m_canvasMutex);
-        m_palette = &palette;
-        canvas = m_canvas;
-    }
-    if (canvas) canvas->SetPalette(palette);
+    std::lock_guard lock(m_canvasMutex);
+    m_palette = &palette;
+    if (m_canvas) m_canvas->SetPalette(palette);
 }
 
 std::shared_ptr<Canvas> ViewHost::GetCanvas() const {

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "QtTestSupport.h"
+#include "qt/BitmapImage.h"
 #include "qt/ChildWindow.h"
 #include "qt/PictureCommands.h"
 #include "qt/PrintPicture.h"
@@ -80,15 +81,17 @@ TEST(PictureCommands, PrintingDrawsThePictureAgainAtThePagesResolution) {
     ChildWindow* child = program.Open(res::IDR_REGRESSION);
     ASSERT_TRUE(WaitFor([&] { return ShowsItsOwnSize(child->View()); }, 5000));
     ViewHost& host = child->Host();
+    const std::shared_ptr<Canvas> canvas = host.GetCanvas();
     const Size logical = [&] {
-        const auto lock = host.GetCanvas()->Lock();
-        return host.GetCanvas()->GetSize();
+        const auto lock = canvas->Lock();
+        return canvas->GetSize();
     }();
     bool redrawn = false;
     const QImage page = PictureForPage(host, QSize(logical.cx * 3, logical.cy * 4), Palette::Classic(), &redrawn);
     EXPECT_TRUE(redrawn);
     EXPECT_EQ(page.size(), QSize(logical.cx * 3, logical.cy * 3));
-    EXPECT_EQ(Colours(page), Colours(child->View().Shown()));  // crisp: the screen's colours only
+    // Crisp: the colours of the picture the view had drawn when it drew it again, and no others.
+    EXPECT_EQ(Colours(page), Colours(ImageOf(canvas->Snapshot())));
 
     const QString pdf = QDir::temp().filePath("dulm-print.pdf");
     QPrinter printer(QPrinter::HighResolution);
@@ -111,9 +114,10 @@ TEST(PictureCommands, AViewInTheMiddleOfARunIsPrintedAsTheScreenShowsIt) {
     bool redrawn = true;
     const QImage page = PictureForPage(child->Host(), QSize(2000, 2000), Palette::Classic(), &redrawn);
     EXPECT_FALSE(redrawn);
+    const std::shared_ptr<Canvas> canvas = child->Host().GetCanvas();
     const Size device = [&] {
-        const auto lock = child->Host().GetCanvas()->Lock();
-        return child->Host().GetCanvas()->DeviceSize();
+        const auto lock = canvas->Lock();
+        return canvas->DeviceSize();
     }();
     EXPECT_EQ(page.size(), QSize(device.cx, device.cy));
 }
