@@ -32,6 +32,22 @@ bool ParseSize(const std::string& s, long least, Size& size) {
     return true;
 }
 
+// A scale of 1 to 4 in hundredths at most ("1.25"); the canvas's pixels at it at most 16000 a side.
+constexpr long kLargestDeviceSide = 16000;
+bool ParseScale(const std::string& s, double& scale) {
+    const size_t dot = s.find('.');
+    long whole = 0, hundredths = 0;
+    if (!ParseInteger(std::string_view(s).substr(0, dot), 1, 4, whole)) return false;
+    if (dot != std::string::npos) {
+        const std::string fraction = s.substr(dot + 1);
+        if (fraction.empty() || fraction.size() > 2 || !ParseInteger(fraction, 0, 99, hundredths)) return false;
+        if (fraction.size() == 1) hundredths *= 10;
+    }
+    if (whole == 4 && hundredths != 0) return false;
+    scale = double(whole * 100 + hundredths) / 100;
+    return true;
+}
+
 // Every field between separators, empty ones included: "" is one empty field, "a;" two fields.
 std::vector<std::string> Split(const std::string& s, char separator) {
     std::vector<std::string> parts;
@@ -57,7 +73,7 @@ bool ParseAnswers(const std::string& s, std::vector<int>& answers) {
 // (or, for --answers, quietly extend) the first.
 bool TakesValue(const std::string& a) {
     return a == "--out" || a == "--size" || a == "--view" || a == "--time" || a == "--dialog" || a == "--answers" ||
-           a == "--events" || a == "--csv";
+           a == "--events" || a == "--csv" || a == "--scale" || a == "--palette";
 }
 
 }  // namespace
@@ -67,7 +83,7 @@ std::string RenderUsage() {
     for (const std::string& n : DemoNames()) names += " " + n;
     return "usage: dulm-render DEMO [--out FILE.png|-] [--csv FILE.csv|-] [--size WxH] [--view WxH] [--time T]\n"
            "                   [--dialog cancel|ID=VALUE,...[;...]] [--answers yes,no,...]\n"
-           "                   [--events SCRIPT] [--text]\n"
+           "                   [--events SCRIPT] [--scale S] [--palette classic|projector] [--text]\n"
            "Runs a demonstration headless on a virtual clock until it rests (for at most a virtual hour after\n"
            "its last scripted input), and writes its picture, its data or both. Each option is given at most once.\n"
            "  DEMO        one of:" + names + "\n"
@@ -90,7 +106,12 @@ std::string RenderUsage() {
            "              rclick:X,Y (logical points, -32768 to 32767), help (F1 in the window), start\n"
            "              (\"Start Demo\"), command:ID, paint (a repaint);\n"
            "              K is 0-9, num0-num9, esc, pause, numlock, f1, space, enter or a letter\n"
-           "  --text      print every TextOut: x y #rrggbb text\n"
+           "  --scale     the picture's pixels per unit of the canvas, 1 to 4 (1.25, 1.5, 2): the same\n"
+           "              picture drawn at that scale, texts rasterised at the scaled size (default 1)\n"
+           "  --palette   classic (the default) or projector: every colour against its background at\n"
+           "              3:1 or more, a red and a green that differ for colour-blind viewers\n"
+           "  --text      print every TextOut: x y #rrggbb text, in the canvas's units and the\n"
+           "              program's colours, whatever the scale and palette\n"
            "Exit status: 0 written, 1 the view was still busy or the picture could not be made or written,\n"
            "2 bad input (an option, an event, or a dialog answer the dialog refused or no dialog took).\n";
 }
@@ -128,6 +149,11 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string>& 
                 return error = "bad --time (" + std::to_string(kEarliestTime) + " to " + std::to_string(kLatestTime) +
                                "): " + Excerpt(*v),
                        std::nullopt;
+        } else if (a == "--scale" && (v = value())) {
+            if (!ParseScale(*v, o.scenario.scale)) return error = "bad --scale (1 to 4): " + Excerpt(*v), std::nullopt;
+        } else if (a == "--palette" && (v = value())) {
+            o.scenario.palette = Palette::Named(*v);
+            if (!o.scenario.palette) return error = "bad --palette (classic or projector): " + Excerpt(*v), std::nullopt;
         } else if (a == "--dialog" && (v = value())) {
             o.dialogs = Split(*v, ';');
         } else if (a == "--answers" && (v = value())) {
@@ -143,6 +169,9 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string>& 
     if (o.help) return o;
     if (o.demo.empty() || !TemplateIdByName(o.demo)) return error = "name a demonstration", std::nullopt;
     if (o.out.empty() && o.csv.empty()) return error = "--out FILE.png or --csv FILE.csv is required", std::nullopt;
+    if (const Size device = DeviceSizeAt(o.scenario.canvas, o.scenario.scale);
+        device.cx > kLargestDeviceSide || device.cy > kLargestDeviceSide)
+        return error = "--size times --scale exceeds 16000 pixels a side", std::nullopt;
     if (o.text && o.out == "-") return error = "--text and --out - both write to standard output", std::nullopt;
     if (o.text && o.csv == "-") return error = "--text and --csv - both write to standard output", std::nullopt;
     if (o.out == "-" && o.csv == "-") return error = "--out - and --csv - both write to standard output", std::nullopt;

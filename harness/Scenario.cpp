@@ -29,6 +29,8 @@ Scenario::Scenario(unsigned templateId, ScenarioOptions options, ScenarioAnnounc
     ViewOptions viewOptions;
     viewOptions.title = tmpl->GetDocString(CMultiDocTemplate::docName) + "1";
     viewOptions.clientSize = options.view.value_or(options.canvas);
+    if (options.scale != 1) viewOptions.deviceSize = DeviceSizeAt(options.canvas, options.scale);
+    viewOptions.palette = options.palette;
     viewOptions.trackedCommands = res::ViewCommands(MenuOf(templateId));
     viewOptions.logText = true;
     viewOptions.prepared = options.prepared;
@@ -37,11 +39,16 @@ Scenario::Scenario(unsigned templateId, ScenarioOptions options, ScenarioAnnounc
     viewOptions.onStateChanged = std::move(announcers.onStateChanged);
     // The view's thread sees this scenario's frame, whatever other scenarios run meanwhile.
     viewOptions.onThreadStart = [frame = &m_frame] { SetThreadMainFrame(frame); };
+    viewOptions.inkRecorder = options.inkRecorder;
     m_host = std::make_unique<ViewHost>(*tmpl, m_ui, std::make_unique<VirtualClock>(options.time),
                                         std::move(viewOptions));
 }
 
 Scenario::~Scenario() { Close(); }
+
+Size DeviceSizeAt(Size canvas, double scale) {
+    return {int(canvas.cx * scale + 0.5), int(canvas.cy * scale + 0.5)};
+}
 
 void Scenario::PostAt(std::int64_t ms, const MSG& m) {
     m_lastInputMs = std::max(m_lastInputMs, ms);

@@ -23,7 +23,13 @@ struct ScenarioOptions {
     long time = 0;             // what time(NULL) returns when the view opens
     RunRecord prepared = {};   // a saved run to repeat (see ViewOptions)
     bool answerPrepared = false;
+    double scale = 1;          // the canvas's pixels per unit (a zoomed window, a printer)
+    const Palette* palette = nullptr;  // the classic colours when not given
+    InkRecorder* inkRecorder = nullptr;  // tests: told what every line and text is drawn on
 };
+
+// The canvas's pixels at a scale: each side rounded.
+Size DeviceSizeAt(Size canvas, double scale);
 
 // What a window that shows a scenario is told (see ViewOptions).
 struct ScenarioAnnouncers {

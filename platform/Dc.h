@@ -92,6 +92,7 @@ private:
     // The face of the selected font, opened at its first use. Throws FontError.
     const Typeface& Face() const;
     void FillSpan(Writer& w, int y, int x0, int x1, const Brush& brush) const;
+    void FillPattern(Writer& w, int y, int x0, int x1, const Brush& brush) const;
 
     Canvas& m_canvas;
     Size m_viewportExt;

@@ -20,6 +20,7 @@ enum : unsigned {
     WM_LBUTTONDOWN = 0x0201,
     WM_RBUTTONDOWN = 0x0204,
     WM_COMMANDHELP = 0x0365,
+    WM_DRAWPICTURE = 0x0400,  // posted by the window: draw the picture again for ViewHost::RequestPicture
 };
 
 struct MSG {

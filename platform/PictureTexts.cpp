@@ -8,15 +8,16 @@
 
 namespace dulm {
 
-void PictureTexts::Note(const Typeface& face, Point at, Colour colour, std::string_view text, const Bitmap& pixels) {
+void PictureTexts::Note(const Typeface& face, Point at, Colour colour, std::string_view text, TextInk ink,
+                        const Bitmap& pixels, const Palette& palette) {
     if (text.empty()) return;
     if (!m_entries.empty()) {  // a count drawn again in place of itself
         const Entry& last = m_entries.back();
         if (last.face == &face && last.at == at && last.colour == colour && last.text == text) return;
     }
-    m_entries.push_back({&face, at, colour, std::string(text)});
+    m_entries.push_back({&face, at, colour, std::string(text), ink});
     if (m_entries.size() >= m_pruneAt) {
-        Prune(pixels);
+        Prune(pixels, palette);
         m_pruneAt = std::max(kFirstPrune, 2 * m_entries.size());
     }
 }
@@ -29,19 +30,21 @@ void PictureTexts::Clear() {
 // A pixel shows at most one text: the latest one drawn there. A text shows while most of its glyph
 // pixels show its colour and no later text took them, and most of the other pixels of its box do
 // not show its colour; the pixels it shows are then taken.
-bool PictureTexts::Shows(const Entry& e, const Bitmap& pixels, std::unordered_set<std::uint64_t>& taken) {
-    const Typeface& face = *e.face;
+bool PictureTexts::Shows(const Entry& e, const Bitmap& pixels, const Palette& palette,
+                         std::unordered_set<std::uint64_t>& taken) {
+    const Typeface& face = *e.ink.face;
+    const Point origin = e.ink.at;
     const int width = face.Width(e.text);
     const int height = face.Metrics().tmHeight;
-    const int left = std::max(e.at.x, 0), right = std::min(e.at.x + width, pixels.Width());
-    const int top = std::max(e.at.y, 0), bottom = std::min(e.at.y + height, pixels.Height());
+    const int left = std::max(origin.x, 0), right = std::min(origin.x + width, pixels.Width());
+    const int top = std::max(origin.y, 0), bottom = std::min(origin.y + height, pixels.Height());
     if (left >= right || top >= bottom) return false;
     const int boxWidth = right - left;
     std::vector<std::uint8_t> ink(static_cast<std::size_t>(boxWidth) * static_cast<std::size_t>(bottom - top), 0);
-    const std::uint32_t rgb = e.colour.Rgb();
+    const std::uint32_t rgb = palette.Pixel(e.colour) & 0xFFFFFFu;
     const auto at = [](int x, int y) { return (std::uint64_t(std::uint32_t(y)) << 32) | std::uint32_t(x); };
     long inkPixels = 0, inkShown = 0;
-    face.Draw(e.at.x, e.at.y, e.text, [&](int y, int x0, int x1) {
+    face.Draw(origin.x, origin.y, e.text, [&](int y, int x0, int x1) {
         if (y < top || y >= bottom) return;
         const std::uint32_t* row = pixels.Row(y);
         for (int x = std::max(x0, left); x <= std::min(x1, right - 1); ++x) {
@@ -72,7 +75,7 @@ bool PictureTexts::Shows(const Entry& e, const Bitmap& pixels, std::unordered_se
     return true;
 }
 
-void PictureTexts::Prune(const Bitmap& pixels) {
+void PictureTexts::Prune(const Bitmap& pixels, const Palette& palette) {
     std::vector<Entry> kept;
     kept.reserve(m_entries.size());
     std::unordered_set<std::string> seen;
@@ -81,7 +84,7 @@ void PictureTexts::Prune(const Bitmap& pixels) {
         std::string key(reinterpret_cast<const char*>(&it->face), sizeof it->face);
         key += std::to_string(it->at.x) + ',' + std::to_string(it->at.y) + ',' + std::to_string(it->colour.Rgb()) + ',';
         key += it->text;
-        if (seen.insert(std::move(key)).second && Shows(*it, pixels, taken)) kept.push_back(std::move(*it));
+        if (seen.insert(std::move(key)).second && Shows(*it, pixels, palette, taken)) kept.push_back(std::move(*it));
     }
     std::reverse(kept.begin(), kept.end());
     m_entries = std::move(kept);
@@ -113,8 +116,8 @@ std::vector<std::vector<PictureText>> Lines(std::vector<PictureText> texts) {
 
 }  // namespace
 
-std::vector<PictureText> PictureTexts::Shown(const Bitmap& pixels) {
-    Prune(pixels);
+std::vector<PictureText> PictureTexts::Shown(const Bitmap& pixels, const Palette& palette) {
+    Prune(pixels, palette);
     std::vector<PictureText> texts;
     for (const Entry& e : m_entries)
         texts.push_back({e.at, e.colour, e.text, {e.face->Width(e.text), e.face->Metrics().tmHeight}});

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <algorithm>
+#include <tuple>
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -21,7 +22,7 @@ int RoundPixels(FT_Pos v) { return static_cast<int>((v + 32) >> 6); }
 struct Library {
     std::mutex mutex;
     FT_Library ft = nullptr;
-    std::map<std::pair<std::string, int>, std::unique_ptr<Typeface>> typefaces;
+    std::map<std::tuple<std::string, int, int>, std::unique_ptr<Typeface>> typefaces;  // file, width, height
 };
 
 Library& TheLibrary() {
@@ -77,11 +78,16 @@ std::string CheckFonts() {
     return {};
 }
 
-const Typeface& Typeface::For(const Font& font) {
+const Typeface& Typeface::For(const Font& font) { return For(font, {font.pixelSize, font.pixelSize}); }
+
+const Typeface& Typeface::For(const Font& font, Size pixels) {
     Library& library = TheLibrary();
     const std::string path = FontFile(font);
+    const int height = std::max(pixels.cy, 1);
+    // A square size is asked for as FreeType's square size (width 0: as high).
+    const int width = pixels.cx == pixels.cy ? 0 : std::max(pixels.cx, 1);
     std::lock_guard lock(library.mutex);
-    std::unique_ptr<Typeface>& slot = library.typefaces[{path, font.pixelSize}];
+    std::unique_ptr<Typeface>& slot = library.typefaces[{path, width, height}];
     if (!slot) {
         auto face = std::make_unique<Face>();
         if (!library.ft) throw FontError("cannot start FreeType to draw text");
@@ -89,21 +95,21 @@ const Typeface& Typeface::For(const Font& font) {
             face->ft = nullptr;
             throw FontError(Describe(path, e));
         }
-        if (FT_Set_Pixel_Sizes(face->ft, 0, static_cast<FT_UInt>(std::max(font.pixelSize, 1))) != 0)
-            throw FontError("cannot size the font " + path + " at " + std::to_string(font.pixelSize) + " pixels");
-        slot.reset(new Typeface(std::move(face), font.pixelSize));
+        if (FT_Set_Pixel_Sizes(face->ft, static_cast<FT_UInt>(width), static_cast<FT_UInt>(height)) != 0)
+            throw FontError("cannot size the font " + path + " at " + std::to_string(height) + " pixels");
+        slot.reset(new Typeface(std::move(face), height));
     }
     return *slot;
 }
 
 // The vertical metrics are the face's Windows ascent and descent (its typographic ones when the face
 // asks for those), each rounded to whole pixels; the height is their sum.
-Typeface::Typeface(std::unique_ptr<Face> face, int pixelSize) : m_face(std::move(face)) {
+Typeface::Typeface(std::unique_ptr<Face> face, int pixelHeight) : m_face(std::move(face)) {
     const FT_Face ft = m_face->ft;
     const FT_Size_Metrics& size = ft->size->metrics;
     int ascent = RoundPixels(size.ascender);
     int descent = RoundPixels(-size.descender);
-    int average = pixelSize / 2;
+    int average = pixelHeight / 2;
     if (const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(ft, FT_SFNT_OS2))) {
         constexpr unsigned kUseTypoMetrics = 1u << 7;
         if (os2->fsSelection & kUseTypoMetrics) {

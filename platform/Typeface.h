@@ -38,6 +38,9 @@ public:
     // The face of this font at its pixel size, opened at its first use and then shared by every
     // thread for the rest of the program. Throws FontError.
     static const Typeface& For(const Font& font);
+    // The same face at another size in pixels, width and height apart (a picture drawn at a device
+    // scale that differs across and down): the font's glyphs rasterised at that size, not stretched.
+    static const Typeface& For(const Font& font, Size pixels);
 
     const TextMetrics& Metrics() const { return m_metrics; }
     // The width of a text in pixels; its height is Metrics().tmHeight.
@@ -61,7 +64,7 @@ private:
     };
     struct Face;
 
-    Typeface(std::unique_ptr<Face> face, int pixelSize);
+    Typeface(std::unique_ptr<Face> face, int pixelHeight);
     Glyph Render(char32_t c) const;
     const Glyph& GlyphOf(char32_t c) const;
     template <class Visit>

@@ -20,7 +20,9 @@ int PackCommandState(const CCmdUI& cmd) { return (cmd.m_bEnabled ? 1 : 0) | ((cm
 
 ViewHost::ViewHost(const CMultiDocTemplate& tmpl, Ui& ui, std::unique_ptr<Clock> clock, ViewOptions options)
     : m_template(tmpl), m_ui(ui), m_clock(std::move(clock)), m_options(std::move(options)), m_queue(*m_clock),
-      m_memory(m_options.prepared, m_options.answerPrepared), m_clientSize(m_options.clientSize) {
+      m_memory(m_options.prepared, m_options.answerPrepared),
+      m_palette(m_options.palette ? m_options.palette : &Palette::Classic()), m_clientSize(m_options.clientSize),
+      m_deviceSize(m_options.deviceSize) {
     for (unsigned id : m_options.trackedCommands) m_commandStates[id].store(0);
 }
 
@@ -56,7 +58,78 @@ void ViewHost::ForgetHeldKeys() {
     m_heldKeys.clear();
 }
 
-void ViewHost::Resize(Size client) { Post(MSG{WM_SIZE, 0, 0, {client.cx, client.cy}}); }
+// The device size travels in wParam and lParam; 0 leaves it as it is.
+void ViewHost::Resize(Size client, std::optional<Size> device) {
+    const Size d = device.value_or(Size{});
+    Post(MSG{WM_SIZE, std::uintptr_t(std::max(d.cx, 0)), std::intptr_t(std::max(d.cy, 0)), {client.cx, client.cy}});
+}
+
+Bitmap PictureRequest::Wait(std::chrono::milliseconds timeout) {
+    std::unique_lock lock(m_mutex);
+    m_answered.wait_for(lock, timeout, [this] { return m_done; });
+    return m_done ? std::move(m_picture) : Bitmap();
+}
+
+void PictureRequest::Answer(Bitmap picture) {
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_done) return;
+        m_picture = std::move(picture);
+        m_done = true;
+    }
+    m_answered.notify_all();
+}
+
+std::shared_ptr<PictureRequest> ViewHost::RequestPicture(Size device, const Palette& palette) {
+    auto request = std::make_shared<PictureRequest>(device, palette);
+    {
+        std::lock_guard lock(m_canvasMutex);
+        m_pictureRequests.push_back(request);
+    }
+    Post(MSG{WM_DRAWPICTURE, 0, 0, {}});
+    return request;
+}
+
+// A view resting between paints draws its picture again in OnDraw (a resize or an uncovered window
+// repaints it so); in the middle of a paint (a run) or with one still to do, it cannot. A view
+// whose OnDraw draws over what its canvas shows (Regression waiting for a click) finds the picture
+// so far there, enlarged, as after a resize.
+void ViewHost::DrawPictures() {
+    std::vector<std::shared_ptr<PictureRequest>> requests;
+    {
+        std::lock_guard lock(m_canvasMutex);
+        requests.swap(m_pictureRequests);
+    }
+    const std::shared_ptr<Canvas> canvas = GetCanvas();
+    for (const auto& request : requests) {
+        if (m_painting || m_invalid || !canvas || !m_view) {
+            request->Answer(Bitmap());
+            continue;
+        }
+        Canvas picture(Size{}, Size{});
+        picture.CopyPicture(*canvas);
+        picture.SetDeviceSize(request->m_device);
+        picture.SetPalette(request->m_palette);
+        {
+            m_painting = true;
+            struct Done {
+                bool& painting;
+                ~Done() { painting = false; }
+            } done{m_painting};
+            Dc dc(picture, m_clientSize);
+            m_view->OnDraw(dc);
+        }
+        request->Answer(picture.Snapshot());
+    }
+}
+
+// The canvas's lock is taken inside the host's, as when the canvas is made, so that the last
+// palette chosen is the canvas's whatever the order of the two.
+void ViewHost::SetPalette(const Palette& palette) {
+    std::lock_guard lock(m_canvasMutex);
+    m_palette = &palette;
+    if (m_canvas) m_canvas->SetPalette(palette);
+}
 
 std::shared_ptr<Canvas> ViewHost::GetCanvas() const {
     std::lock_guard lock(m_canvasMutex);
@@ -123,6 +196,11 @@ void ViewHost::ThreadMain() {
     // View and document go first, so that what they held is free for the message.
     m_view.reset();
     m_document.reset();
+    {
+        std::lock_guard lock(m_canvasMutex);
+        for (const auto& request : m_pictureRequests) request->Answer(Bitmap());
+        m_pictureRequests.clear();
+    }
     if (!failure.empty()) ShowFailure(failure);
     SetThreadRunMemory(nullptr);
     SetThreadClock(nullptr);
@@ -178,6 +256,11 @@ void ViewHost::Paint() {
     const std::shared_ptr<Canvas> canvas = GetCanvas();
     if (!canvas) return;
     Dc dc(*canvas, m_clientSize, m_options.logText ? &m_textLog : nullptr);
+    m_painting = true;
+    struct Done {
+        bool& painting;
+        ~Done() { painting = false; }
+    } done{m_painting};
     m_view->OnDraw(dc);
     PublishCommandStates();
 }
@@ -209,10 +292,22 @@ void ViewHost::Dispatch(const MSG& m) {
         const Size client{m.pt.x, m.pt.y};
         if (ScaleStep(client) != ScaleStep(m_clientSize)) Invalidate();
         m_clientSize = client;
+        if (m.wParam > 0 && m.lParam > 0) {
+            const Size device{int(m.wParam), int(m.lParam)};
+            m_deviceSize = device;
+            const std::shared_ptr<Canvas> canvas = GetCanvas();
+            if (canvas && canvas->DeviceSize() != device) {
+                canvas->SetDeviceSize(device);
+                Invalidate();
+            }
+        }
         break;
     }
     case WM_PAINT:
         Invalidate();
+        break;
+    case WM_DRAWPICTURE:
+        DrawPictures();
         break;
     default:
         break;
@@ -240,15 +335,20 @@ void ViewHost::PublishCommandStates() {
 }
 
 void ViewHost::SetScaleToFitSize(Size total) {
+    const Size device = m_deviceSize.value_or(total);
     const std::shared_ptr<Canvas> canvas = GetCanvas();
     if (canvas) {
-        if (canvas->GetSize() != total) canvas->Resize(total);
+        if (canvas->GetSize() != total || canvas->DeviceSize() != device) canvas->Resize(total, device);
         return;
     }
-    auto made = std::make_shared<Canvas>(total);
+    auto made = std::make_shared<Canvas>(total, device);
     made->SetAnnouncer(m_options.onCanvasChanged);
+    made->SetInkRecorder(m_options.inkRecorder);
     {
+        // The palette is set under the host's lock, so that a palette chosen meanwhile reaches
+        // either the new canvas here or the canvas it finds.
         std::lock_guard lock(m_canvasMutex);
+        made->SetPalette(*m_palette);
         m_canvas = made;
     }
     made->MarkChanged();  // the window shows the new canvas

@@ -8,10 +8,13 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -50,6 +53,32 @@ struct ViewOptions {
     // without showing when answerPrepared is set, otherwise they open filled in.
     RunRecord prepared = {};
     bool answerPrepared = false;
+    // The canvas's pixels: the client area in device pixels (a zoomed window, a screen of more
+    // pixels per unit), which the view's drawing is mapped onto; one pixel per unit when not given.
+    std::optional<Size> deviceSize = std::nullopt;
+    const Palette* palette = nullptr;       // the classic colours when not given
+    InkRecorder* inkRecorder = nullptr;     // tests: told what every line and text is drawn on
+};
+
+// The view's picture drawn again at another device size (a printer's), as RequestPicture asked.
+class PictureRequest {
+public:
+    PictureRequest(Size device, const Palette& palette) : m_device(device), m_palette(palette) {}
+    // Waits at most the given time; the picture, or an empty one when the view could not draw it
+    // again (it is in the middle of a paint or a run, has one to do, or has ended) or did not
+    // answer in time.
+    Bitmap Wait(std::chrono::milliseconds timeout);
+
+private:
+    friend class ViewHost;
+    void Answer(Bitmap picture);
+
+    const Size m_device;
+    const Palette& m_palette;
+    std::mutex m_mutex;
+    std::condition_variable m_answered;
+    bool m_done = false;
+    Bitmap m_picture;
 };
 
 class ViewHost {
@@ -68,7 +97,14 @@ public:
     // reach the view. Only the keys whose press the view was given since the view last asked
     // something are passed on when released or repeated.
     void PostKey(const MSG& m, bool repeat = false);
-    void Resize(Size client);
+    // The client area's new size, and the device size its pixels now have (none: unchanged). A new
+    // device size resamples the picture until the view has drawn it again at that size.
+    void Resize(Size client, std::optional<Size> device = std::nullopt);
+    // Any thread: the canvas's palette, now and for the canvas made later.
+    void SetPalette(const Palette& palette);
+    // Any thread: the view's picture drawn again by its OnDraw onto pixels of the given device size,
+    // when it rests between paints; the answer comes on the view's thread.
+    std::shared_ptr<PictureRequest> RequestPicture(Size device, const Palette& palette);
     MessageQueue& Queue() { return m_queue; }
     Clock& GetClock() { return *m_clock; }
     const CMultiDocTemplate& Template() const { return m_template; }
@@ -112,6 +148,7 @@ private:
     void ShowFailure(const std::string& text);
     void RunLoop();
     void Paint();
+    void DrawPictures();
     void PublishCommandStates();
     int ScaleStep(Size client) const;
 
@@ -126,17 +163,21 @@ private:
 
     mutable std::mutex m_canvasMutex;
     std::shared_ptr<Canvas> m_canvas;  // once made, the same canvas for the host's lifetime
+    const Palette* m_palette;          // under the canvas lock
     std::string m_failure;
     std::string m_statusText;
     std::map<unsigned, std::atomic<int>> m_commandStates;
     std::mutex m_keysMutex;
     std::vector<unsigned> m_heldKeys;  // virtual keys whose press the view was given
+    std::vector<std::shared_ptr<PictureRequest>> m_pictureRequests;  // under the canvas lock
 
     // Owned by the view's thread.
     std::unique_ptr<CDocument> m_document;
     std::unique_ptr<CView> m_view;
     Size m_clientSize;
+    std::optional<Size> m_deviceSize;
     bool m_invalid = false;
+    bool m_painting = false;  // OnDraw is running: a run, or a picture drawn again
     std::vector<TextRecord> m_textLog;
 };
 

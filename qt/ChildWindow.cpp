@@ -6,15 +6,18 @@
 #include "app/ChildPlacement.h"
 #include "demos/Registry.h"
 #include "qt/ViewWidget.h"
+#include "qt/ZoomArea.h"
 
 namespace dulm {
 
 ChildWindow::ChildWindow(const CMultiDocTemplate& tmpl, const QString& title, QWidget* dialogParent, HelpRequest help)
-    : m_template(tmpl), m_view(new ViewWidget(tmpl, title.toStdString(), dialogParent, std::move(help))) {
+    : m_template(tmpl), m_view(new ViewWidget(tmpl, title.toStdString(), dialogParent, std::move(help))),
+      m_zoom(new ZoomArea(m_view)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(title);
     setWindowIcon(IconOf(tmpl.ResourceId()));
-    setWidget(m_view);
+    setWidget(m_zoom);
+    setFocusProxy(m_view);
     connect(m_view, &ViewWidget::documentRefused, this, &QWidget::close);
 }
 
@@ -38,7 +41,12 @@ QSize ChildWindow::MinimumSize() {
     return {min.cx, min.cy};
 }
 
-void ChildWindow::Start(RunRecord prepared, bool answerPrepared) { m_view->Start(std::move(prepared), answerPrepared); }
+void ChildWindow::Start(const Palette& palette, RunRecord prepared, bool answerPrepared) {
+    m_view->Start(palette, std::move(prepared), answerPrepared);
+}
+
+int ChildWindow::Zoom() const { return m_zoom->Zoom(); }
+void ChildWindow::SetZoom(int percent) { m_zoom->SetZoom(percent); }
 
 void ChildWindow::closeEvent(QCloseEvent* event) {
     m_view->Shutdown();

@@ -4,6 +4,8 @@
 
 #include <QMdiSubWindow>
 
+#include "platform/Palette.h"
+
 #include "platform/DocTemplate.h"
 #include "platform/RunMemory.h"
 #include "qt/HelpWindow.h"
@@ -12,6 +14,7 @@ namespace dulm {
 
 class ViewHost;
 class ViewWidget;
+class ZoomArea;
 
 class ChildWindow final : public QMdiSubWindow {
     Q_OBJECT
@@ -28,7 +31,10 @@ public:
     void Place(const QRect& mdiViewport);
     // The minimum size every demonstration window follows, from the latest placement.
     static QSize MinimumSize();
-    void Start(RunRecord prepared = {}, bool answerPrepared = false);
+    void Start(const Palette& palette = Palette::Classic(), RunRecord prepared = {}, bool answerPrepared = false);
+    // The picture's zoom, in percent of the size that fits the window (100 to 300).
+    int Zoom() const;
+    void SetZoom(int percent);
 
 protected:
     // Every close (the window's own, "&Close", Exit) ends the view before the widgets go.
@@ -39,6 +45,7 @@ private:
 
     const CMultiDocTemplate& m_template;
     ViewWidget* m_view;
+    ZoomArea* m_zoom;
 };
 
 }  // namespace dulm

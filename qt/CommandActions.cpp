@@ -34,7 +34,7 @@ void CommandActions::AddAccelerators() {
     for (const res::Accelerator& accelerator : res::LoadAccelerators()) {
         QAction& action = Ensure(accelerator.command, {});
         QList<QKeySequence> keys = action.shortcuts();
-        keys.append(KeyMap::Shortcut(accelerator));
+        if (const QKeySequence key = KeyMap::Shortcut(accelerator); !keys.contains(key)) keys.append(key);
         action.setShortcuts(keys);
     }
 }

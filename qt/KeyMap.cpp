@@ -18,6 +18,12 @@ constexpr std::array<std::pair<int, unsigned>, 17> kPlainKeys = {{
 
 constexpr unsigned kFirstFunctionKey = 0x70;  // VK_F1
 
+// Keys only the accelerator table names (the zoom keys): = and - of the main keyboard, + and - of
+// the keypad. A view is not told them.
+constexpr std::array<std::pair<int, unsigned>, 4> kAcceleratorKeys = {{
+    {Qt::Key_Equal, 0xBB}, {Qt::Key_Minus, 0xBD}, {Qt::Key_Plus, 0x6B}, {Qt::Key_Minus, 0x6D},
+}};
+
 }  // namespace
 
 KeyStroke KeyMap::Translate(int qtKey, Qt::KeyboardModifiers modifiers) {
@@ -52,6 +58,8 @@ int KeyMap::QtKeyOf(unsigned vk) {
     if ((vk >= '0' && vk <= '9') || (vk >= 'A' && vk <= 'Z')) return int(vk);  // Qt uses ASCII there too
     if (vk >= kFirstFunctionKey && vk < kFirstFunctionKey + 24) return Qt::Key_F1 + int(vk - kFirstFunctionKey);
     for (const auto& [key, code] : kPlainKeys)
+        if (code == vk) return key;
+    for (const auto& [key, code] : kAcceleratorKeys)
         if (code == vk) return key;
     return Qt::Key_unknown;
 }

@@ -31,6 +31,7 @@
 #include "qt/HelpFileLocation.h"
 #include "qt/MainStatusBar.h"
 #include "qt/NewDialog.h"
+#include "qt/DisplayCommands.h"
 #include "qt/PictureCommands.h"
 #include "qt/ViewWidget.h"
 #include "res/Resources.h"
@@ -66,6 +67,7 @@ MainWindow::MainWindow(const CDemoApp& app)
     RecordReferenceCanvas();
     UpdateTitle();
     AddWindowKeys();
+    m_display = new DisplayCommands(*this);
     m_actions->SetWindowList([this] { return WindowList(); });
     m_help->SetFirstPlacement([this](QWidget& help) { PlaceHelp(help); });
     m_recent = LoadRecentFileList(int(res::kRecentFiles));
@@ -257,6 +259,7 @@ void MainWindow::Tile() {
 void MainWindow::updateMenus() {
     if (m_toolBar) m_actions->Action(res::ID_VIEW_TOOLBAR)->setChecked(!m_toolBar->isHidden());
     m_actions->Action(res::ID_VIEW_STATUS_BAR)->setChecked(!m_statusBar->isHidden());
+    if (m_display) m_display->Update();
     const ChildWindow* child = ActiveChild();
     for (unsigned id : {res::ID_EDIT_COPY, res::ID_SAVE_PICTURE, res::ID_EXPORT_DATA, res::ID_RUN_AGAIN,
                         res::ID_RUN_AGAIN_SAME_SEED})
@@ -315,6 +318,7 @@ void MainWindow::OnCommand(unsigned id) {
         if (const size_t k = id - ID_FILE_MRU_FILE1; k < m_recent.size()) OpenFile(QString::fromStdString(m_recent[k]));
         return;
     }
+    if (m_display->Handle(id)) return;
     // The commands of the demonstrations' own menus go to the active view; the rest (Print, Undo,
     // Cut, Copy, Paste, the pane keys) have no handler.
     if (id < 0xE000)
@@ -410,7 +414,7 @@ ChildWindow* MainWindow::OpenDemo(const CMultiDocTemplate& tmpl, const QString& 
     child->Place(MdiViewport());
     for (ChildWindow* each : Children()) each->setMinimumSize(ChildWindow::MinimumSize());
     m_mdi->setActiveSubWindow(child);
-    child->Start(std::move(prepared), answerPrepared);
+    child->Start(m_display->CurrentPalette(), std::move(prepared), answerPrepared);
     return child;
 }
 

@@ -23,6 +23,7 @@ namespace dulm {
 class ChildWindow;
 class ContextHelpMode;
 class MainStatusBar;
+class DisplayCommands;
 
 class MainWindow final : public QMainWindow {
     Q_OBJECT
@@ -121,6 +122,7 @@ private:
     MainStatusBar* m_statusBar = nullptr;
     std::unique_ptr<HelpWindow> m_help;
     ContextHelpMode* m_contextHelp;
+    DisplayCommands* m_display = nullptr;
     unsigned m_shownMenu = 0;
     std::map<unsigned, int> m_untitled;  // the running number of each template's window titles
     struct Deferred {

@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 #include "demos/Registry.h"
 #include "qt/BitmapImage.h"
 #include "qt/KeyMap.h"
@@ -29,13 +31,15 @@ ViewWidget::ViewWidget(const CMultiDocTemplate& tmpl, std::string title, QWidget
 
 ViewWidget::~ViewWidget() { Shutdown(); }
 
-void ViewWidget::Start(RunRecord prepared, bool answerPrepared) {
+void ViewWidget::Start(const Palette& palette, RunRecord prepared, bool answerPrepared) {
     if (m_host) return;
     ViewOptions options;
     options.prepared = std::move(prepared);
     options.answerPrepared = answerPrepared;
     options.title = m_title;
     options.clientSize = {width(), height()};
+    options.deviceSize = DeviceSize();
+    options.palette = &palette;
     options.trackedCommands = res::ViewCommands(MenuOf(m_template.ResourceId()));
     // The window closes itself when its document refuses to open; a closed widget drops the call.
     options.onRefused = [this] { QMetaObject::invokeMethod(this, "OnDocumentRefused", Qt::QueuedConnection); };
@@ -97,15 +101,23 @@ void ViewWidget::Present() {
     update();
 }
 
-// A window of the canvas's own size shows it pixel for pixel (on a screen of more device pixels
-// per pixel, each canvas pixel as a square block, without smoothing). Any other size is resampled
-// to the screen's pixels with area averaging, which keeps the one-pixel lines visible.
+Size ViewWidget::DeviceSize() const {
+    const qreal ratio = devicePixelRatioF();
+    return {std::max(1, int(width() * ratio + 0.5)), std::max(1, int(height() * ratio + 0.5))};
+}
+
+// The view draws its canvas at the widget's size in the screen's pixels, and the widget shows it
+// pixel for pixel. Until the view has drawn at a new size (a resize, a zoom, mid-run), the canvas
+// is resampled to the screen's pixels with area averaging, which keeps the one-pixel lines visible.
 void ViewWidget::Rescale() {
-    if (m_snapshot.isNull() || width() <= 0 || height() <= 0 || m_snapshot.size() == size()) {
+    const qreal ratio = devicePixelRatioF();
+    const Size device = DeviceSize();
+    if (m_snapshot.isNull() || width() <= 0 || height() <= 0 ||
+        (m_snapshot.width() == device.cx && m_snapshot.height() == device.cy)) {
+        if (!m_snapshot.isNull()) m_snapshot.setDevicePixelRatio(ratio);
         m_scaled = QImage();
         return;
     }
-    const qreal ratio = devicePixelRatioF();
     m_scaled = m_snapshot.scaled(size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     m_scaled.setDevicePixelRatio(ratio);
 }
@@ -125,7 +137,7 @@ void ViewWidget::paintEvent(QPaintEvent*) {
 
 void ViewWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (m_host && !m_shutDown) m_host->Resize({width(), height()});
+    if (m_host && !m_shutDown) m_host->Resize({width(), height()}, DeviceSize());
     Rescale();
 }
 

@@ -1,5 +1,6 @@
 // The client area of a demonstration window: runs the view on its own thread (through a ViewHost),
-// shows the view's canvas stretched to the whole area and passes keys and clicks on to the view.
+// shows the view's canvas, drawn at the area's size in device pixels (a larger window, a zoom, a
+// screen of more pixels per unit), pixel for pixel, and passes keys and clicks on to the view.
 // The view's thread announces every change of its canvas; the widget shows it at most once per
 // display frame and does nothing while the view draws nothing.
 #pragma once
@@ -27,9 +28,9 @@ public:
                QWidget* parent = nullptr);
     ~ViewWidget() override;
 
-    // Opens the document and starts the view at the widget's present size, repeating a saved run
-    // when one is given (see ViewOptions::prepared).
-    void Start(RunRecord prepared = {}, bool answerPrepared = false);
+    // Opens the document and starts the view at the widget's present size, in the given palette,
+    // repeating a saved run when one is given (see ViewOptions::prepared).
+    void Start(const Palette& palette = Palette::Classic(), RunRecord prepared = {}, bool answerPrepared = false);
     // Tells the view it is closing, cancels its dialogs and message boxes, then ends its thread.
     // Returns once the view and its document are destroyed.
     void Shutdown();
@@ -63,6 +64,8 @@ private:
     Q_INVOKABLE void OnDocumentRefused();
     void Present();
     void Rescale();
+    // The widget's size in the screen's pixels: the size of the canvas's pixels.
+    Size DeviceSize() const;
     void PostKey(unsigned message, const QKeyEvent& event);
 
     const CMultiDocTemplate& m_template;

@@ -18,7 +18,11 @@ void AddRecentFiles(std::vector<MenuItem>& items) {
 }
 
 MenuItem ViewPopup() {
-    return Popup("&View", {Item("&Toolbar", ID_VIEW_TOOLBAR), Item("&Status Bar", ID_VIEW_STATUS_BAR)});
+    return Popup("&View", {Item("&Toolbar", ID_VIEW_TOOLBAR), Item("&Status Bar", ID_VIEW_STATUS_BAR), Separator(),
+                           Item("Zoom &In\tCtrl+=", ID_VIEW_ZOOM_IN), Item("Zoom &Out\tCtrl+-", ID_VIEW_ZOOM_OUT),
+                           Item("&Actual Size\tCtrl+0", ID_VIEW_ACTUAL_SIZE), Separator(),
+                           Item("&Full Screen\tF11", ID_VIEW_FULL_SCREEN),
+                           Item("&Projector Colours", ID_VIEW_PROJECTOR, false)});
 }
 MenuItem WindowPopup() {
     return Popup("&Window", {Item("&Cascade", ID_WINDOW_CASCADE), Item("&Tile", ID_WINDOW_TILE_HORZ)});
@@ -50,9 +54,10 @@ std::vector<MenuItem> DemoMenu(bool startDemo, std::vector<MenuItem> ownPopups) 
     demo.push_back(Item("&Close", ID_FILE_CLOSE));
     demo.push_back(Separator());
     demo.push_back(Item("&Run Again\tCtrl+R", ID_RUN_AGAIN));
-    demo.push_back(Item("Copy &Picture\tCtrl+C", ID_EDIT_COPY));
+    demo.push_back(Item("Cop&y Picture\tCtrl+C", ID_EDIT_COPY));
     demo.push_back(Item("Save Picture &As...", ID_SAVE_PICTURE));
     demo.push_back(Item("&Export Data...", ID_EXPORT_DATA));
+    demo.push_back(Item("&Print...\tCtrl+P", ID_FILE_PRINT));
     AddRecentFiles(demo);
     demo.push_back(Separator());
     demo.push_back(Item("E&xit", ID_APP_EXIT));
@@ -62,7 +67,8 @@ std::vector<MenuItem> DemoMenu(bool startDemo, std::vector<MenuItem> ownPopups) 
 }
 
 const std::vector<Accelerator>& LoadAccelerators() {
-    constexpr unsigned VK_BACK = 0x08, VK_INSERT = 0x2D, VK_DELETE = 0x2E, VK_F1 = 0x70, VK_F6 = 0x75;
+    constexpr unsigned VK_BACK = 0x08, VK_INSERT = 0x2D, VK_DELETE = 0x2E, VK_F1 = 0x70, VK_F6 = 0x75, VK_F11 = 0x7A,
+                       VK_ADD = 0x6B, VK_SUBTRACT = 0x6D, VK_OEM_PLUS = 0xBB, VK_OEM_MINUS = 0xBD;
     static const std::vector<Accelerator> table = {
         {'N', true, false, false, ID_FILE_NEW},
         {'O', true, false, false, ID_FILE_OPEN},
@@ -82,6 +88,12 @@ const std::vector<Accelerator>& LoadAccelerators() {
         {VK_F6, false, true, false, ID_PREV_PANE},
         {VK_F1, false, false, false, ID_HELP},
         {VK_F1, false, true, false, ID_CONTEXT_HELP},
+        {VK_OEM_PLUS, true, false, false, ID_VIEW_ZOOM_IN},
+        {VK_ADD, true, false, false, ID_VIEW_ZOOM_IN},
+        {VK_OEM_MINUS, true, false, false, ID_VIEW_ZOOM_OUT},
+        {VK_SUBTRACT, true, false, false, ID_VIEW_ZOOM_OUT},
+        {'0', true, false, false, ID_VIEW_ACTUAL_SIZE},
+        {VK_F11, false, false, false, ID_VIEW_FULL_SCREEN},
     };
     return table;
 }

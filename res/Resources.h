@@ -82,6 +82,14 @@ inline constexpr unsigned ID_COPY_LINK = 0x8108;  // the browser edition's Demo 
 inline constexpr unsigned kFirstWindowCommand = 0x8100;  // 0x8100 to 0x81FF: the window's own commands
 inline constexpr unsigned kLastWindowCommand = 0x81FF;
 constexpr bool IsWindowCommand(unsigned id) { return id >= kFirstWindowCommand && id <= kLastWindowCommand; }
+// The picture on the screen: zoom, full screen, projector colours (0x8120-0x813F, among the
+// window's own commands). They act on the main window and its pictures, not on a view.
+inline constexpr unsigned ID_VIEW_ZOOM_IN = 0x8120;
+inline constexpr unsigned ID_VIEW_ZOOM_OUT = 0x8121;
+inline constexpr unsigned ID_VIEW_ACTUAL_SIZE = 0x8122;
+inline constexpr unsigned ID_VIEW_FULL_SCREEN = 0x8123;
+inline constexpr unsigned ID_VIEW_PROJECTOR = 0x8124;
+constexpr bool IsPictureCommand(unsigned id) { return id >= 0x8120 && id <= 0x813F; }
 
 // Strings of the framework.
 inline constexpr unsigned AFX_IDS_APP_TITLE = 57344;

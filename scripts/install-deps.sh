@@ -15,7 +15,7 @@ for arg in "$@"; do
 done
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev                        # Qt 6 Widgets and Gui
+  qt6-base-dev                        # Qt 6 Widgets, Gui and PrintSupport
   libgl-dev                           # Qt's CMake files look for OpenGL headers
   libfreetype-dev                     # the engine draws its texts with FreeType
   fonts-liberation                    # bold "Arial" is Liberation Sans Bold; the fixed font Liberation Mono

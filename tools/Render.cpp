@@ -100,7 +100,7 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
         err << "dulm-render: " << missing << '\n';
         return 1;
     }
-    const Size size = options.scenario.canvas;
+    const Size size = DeviceSizeAt(options.scenario.canvas, options.scenario.scale);
     if (!CanAllocateCanvas(size)) {
         ReportNoMemory(size, err);
         return 1;

@@ -173,6 +173,24 @@ EMSCRIPTEN_KEEPALIVE void dulm_resize(int window, int width, int height) {
     Shell::Instance().Post(c);
 }
 
+// Every picture in the projector's colours (1) or the classic ones (0).
+EMSCRIPTEN_KEEPALIVE void dulm_palette(int projector) {
+    Command c;
+    c.kind = Command::Kind::Palette;
+    c.templateId = projector == 1 ? 1 : 0;
+    Shell::Instance().Post(c);
+}
+
+// The picture drawn again for a page of width x height pixels (the canvas's shape kept by the
+// page); Note::Printed says when dulm_print_frame has it.
+EMSCRIPTEN_KEEPALIVE void dulm_print(int window, int width, int height) {
+    Command c;
+    c.kind = Command::Kind::Print;
+    c.window = window;
+    c.size = {width, height};
+    Shell::Instance().Post(c);
+}
+
 // The picture: a pointer to width x height x 4 bytes, or 0; dulm_frame_size then gives
 // width * 65536 + height.
 static int g_frameSize = 0;
@@ -183,6 +201,13 @@ EMSCRIPTEN_KEEPALIVE const std::uint8_t* dulm_frame(int window) {
     return pixels;
 }
 EMSCRIPTEN_KEEPALIVE int dulm_frame_size() { return g_frameSize; }
+// The picture for the page, as dulm_frame gives a window's; 0 when there is none.
+EMSCRIPTEN_KEEPALIVE const std::uint8_t* dulm_print_frame(int window) {
+    Size size;
+    const std::uint8_t* pixels = Shell::Instance().PrintFrame(window, size);
+    g_frameSize = size.cx * 65536 + size.cy;
+    return pixels;
+}
 EMSCRIPTEN_KEEPALIVE void dulm_forget(int window) { Shell::Instance().Forget(window); }
 
 // Export Data: "" while the view does not rest in a wait; the page asks again.

@@ -14,6 +14,7 @@ enum class Note {
     Refused = 7,        // the document refused to open: the window closes itself
     Closed = 8,         // the window's view has ended and its window may go
     Rested = 9,         // a window opened from a link has come to rest
+    Printed = 10,       // the picture for the page is ready (Shell::PrintFrame)
 };
 
 void Notify(Note note, int window, int arg = 0);

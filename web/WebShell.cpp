@@ -24,6 +24,7 @@ struct Shell::Window {
     std::unique_ptr<ViewHost> host;
     std::unique_ptr<Scenario> scenario;
     std::string error;  // why a link opened nothing
+    Bitmap printed;     // under access: the picture drawn for the page
     // Held by the page's thread while it reads the view, and by the main thread while it ends it.
     std::mutex access;
 
@@ -82,6 +83,34 @@ void Shell::Handle(Command& command) {
     case Command::Kind::Open: Open(command); return;
     case Command::Kind::OpenLink: OpenLink(command); return;
     case Command::Kind::Close: Close(command.window); return;
+    case Command::Kind::Print: {
+        // The view draws its picture again at the page's size (its screen picture when it is in
+        // the middle of a run); this thread waits for it, the page does not.
+        const std::shared_ptr<Window> w = Find(command.window);
+        ViewHost* host = w ? w->Host() : nullptr;
+        if (!host) return;
+        Bitmap picture = host->RequestPicture(command.size, *m_palette)->Wait(std::chrono::milliseconds(3000));
+        if (picture.IsNull())
+            if (const std::shared_ptr<Canvas> canvas = host->GetCanvas()) picture = canvas->Snapshot();
+        {
+            std::lock_guard lock(w->access);
+            w->printed = std::move(picture);
+        }
+        Notify(Note::Printed, command.window);
+        return;
+    }
+    case Command::Kind::Palette: {
+        // templateId carries the choice: 1 the projector's colours, 0 the classic ones.
+        m_palette = command.templateId == 1 ? &Palette::Projector() : &Palette::Classic();
+        std::vector<std::shared_ptr<Window>> windows;
+        {
+            std::lock_guard lock(m_windowsMutex);
+            for (const auto& [id, w] : m_windows) windows.push_back(w);
+        }
+        for (const auto& w : windows)
+            if (ViewHost* host = w->Host()) host->SetPalette(*m_palette);
+        return;
+    }
     case Command::Kind::Input:
     case Command::Kind::Resize: break;
     }
@@ -89,8 +118,10 @@ void Shell::Handle(Command& command) {
     // Only this thread ends a window's view, so its host outlives this command without a lock.
     ViewHost* host = w ? w->Host() : nullptr;
     if (!host) return;
+    // The client area is measured in the screen's pixels: the view draws its picture at that size,
+    // which the page then shows pixel for pixel, however large the window.
     if (command.kind == Command::Kind::Resize)
-        host->Resize(command.size);
+        host->Resize(command.size, command.size);
     else if (command.message.message == WM_KEYDOWN || command.message.message == WM_KEYUP)
         host->PostKey(command.message, command.repeat);
     else
@@ -108,6 +139,7 @@ void Shell::Open(const Command& command) {
     ViewOptions options;
     options.title = UntitledWindowTitle(tmpl->GetDocString(CMultiDocTemplate::docName), ++m_instances[tmpl->ResourceId()]);
     options.clientSize = command.size;
+    options.palette = m_palette;
     options.trackedCommands = res::ViewCommands(MenuOf(tmpl->ResourceId()));
     const int id = w->id;
     options.onRefused = [id] { Notify(Note::Refused, id); };
@@ -180,6 +212,32 @@ const std::uint8_t* Shell::Frame(int window, Size& size) {
     canvas->Rearm();  // before the copy: whatever is drawn after it is announced again
     Bitmap& picture = m_pictures[window];
     canvas->CopyTo(picture);
+    size = picture.GetSize();
+    std::vector<std::uint8_t>& rgba = m_frames[window];
+    rgba.resize(std::size_t(size.cx) * std::size_t(size.cy) * 4);
+    std::uint8_t* out = rgba.data();
+    for (int y = 0; y < size.cy; ++y) {
+        const std::uint32_t* row = picture.Row(y);
+        for (int x = 0; x < size.cx; ++x, out += 4) {
+            const std::uint32_t p = row[x];
+            out[0] = std::uint8_t(p >> 16);
+            out[1] = std::uint8_t(p >> 8);
+            out[2] = std::uint8_t(p);
+            out[3] = 255;
+        }
+    }
+    return rgba.data();
+}
+
+const std::uint8_t* Shell::PrintFrame(int window, Size& size) {
+    const std::shared_ptr<Window> w = Find(window);
+    if (!w) return nullptr;
+    Bitmap picture;
+    {
+        std::lock_guard lock(w->access);
+        picture = std::move(w->printed);
+    }
+    if (picture.IsNull()) return nullptr;
     size = picture.GetSize();
     std::vector<std::uint8_t>& rgba = m_frames[window];
     rgba.resize(std::size_t(size.cx) * std::size_t(size.cy) * 4);

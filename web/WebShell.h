@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/MainFrame.h"
+#include "platform/Palette.h"
 #include "platform/Bitmap.h"
 #include "platform/DocTemplate.h"
 #include "platform/Messages.h"
@@ -28,7 +29,7 @@ namespace dulm::web {
 class WebUi;
 
 struct Command {
-    enum class Kind { Init, Open, OpenLink, Input, Resize, Close };
+    enum class Kind { Init, Open, OpenLink, Input, Resize, Close, Palette, Print };
     Kind kind = Kind::Input;
     int window = 0;
     unsigned templateId = 0;
@@ -49,6 +50,9 @@ public:
     // none. The pointer stays valid until the next call for the same window or Forget.
     const std::uint8_t* Frame(int window, Size& size);
     void Forget(int window);
+    // The picture Print drew for the page, in the page's byte order, as Frame gives it; null when
+    // there is none.
+    const std::uint8_t* PrintFrame(int window, Size& size);
     // The window's title, status text, failure, and the state of its menu's commands.
     std::string WindowJson(int window);
     // Export Data: the window's CSV, read only if its view rests in a wait right now (the page
@@ -89,6 +93,7 @@ private:
     std::unique_ptr<CMainFrame> m_frame;
     std::vector<std::unique_ptr<CMultiDocTemplate>> m_templates;
     std::map<unsigned, int> m_instances;  // windows opened so far per template, for their titles
+    const Palette* m_palette = &Palette::Classic();  // every window's, and the next window's
 
     // The page thread's.
     std::map<int, std::vector<std::uint8_t>> m_frames;

@@ -108,8 +108,8 @@ TEST(MenuTest, EachGroupOfDemonstrationsHasItsMenu) {
         a.insert(a.end(), b.begin(), b.end());
         return a;
     };
-    const std::vector<std::string> classroom{"", "&Run Again\tCtrl+R", "Copy &Picture\tCtrl+C", "Save Picture &As...",
-                                             "&Export Data..."};
+    const std::vector<std::string> classroom{"", "&Run Again\tCtrl+R", "Cop&y Picture\tCtrl+C", "Save Picture &As...",
+                                             "&Export Data...", "&Print...\tCtrl+P"};
     EXPECT_EQ(demoItems(res::IDR_MAINFRAME), with(with({"&New\tCtrl+N"}, recent), {"E&xit"}));
     EXPECT_EQ(demoItems(res::IDR_CENTRAL),
               with(with(with({"&New\tCtrl+N", "&Start Demo", "&Close"}, classroom), recent), {"E&xit"}));

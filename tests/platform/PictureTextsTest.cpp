@@ -37,6 +37,26 @@ TEST_F(PictureTextsTest, ReadingOrderPositionAndColour) {
     EXPECT_EQ(PlainText(texts), "top\nleft\tright\nbelow\n");
 }
 
+// Drawn at twice the pixels and in the projector's colours, a text is found where its larger
+// glyphs lie and reported in the view's own units; switching the palette under it keeps it.
+TEST(PictureTextsAtScale, FoundInTheDevicePixelsReportedInUnits) {
+    Canvas canvas{Size{300, 200}, Size{600, 400}, kGrey};
+    canvas.SetPalette(Palette::Projector());
+    Dc dc{canvas, Size{300, 200}};
+    dc.SetBkMode(BkMode::Transparent);
+    dc.SetTextColor(kRed);
+    dc.TextOut(40, 30, "r = 0.98");
+    std::vector<PictureText> texts = canvas.Texts();
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].position, (Point{40, 30}));
+    EXPECT_EQ(texts[0].colour, kRed);
+    canvas.SetPalette(Palette::Classic());
+    EXPECT_EQ(canvas.Texts().size(), 1u);
+    dc.SetTextColor(kGrey);
+    dc.TextOut(40, 30, "r = 0.98");
+    EXPECT_TRUE(canvas.Texts().empty());
+}
+
 TEST_F(PictureTextsTest, ErasedByTheBackgroundColourOrAFillOrAResizeAndShownAgain) {
     dc.SetBkMode(BkMode::Transparent);
     dc.TextOut(10, 10, "Hit any key");
@@ -90,7 +110,8 @@ TEST_F(PictureTextsTest, ACounterDrawnAndErasedThousandsOfTimesKeepsTheListSmall
     PictureTexts texts;
     const Bitmap blank(Size{100, 100}, kGrey);
     const Typeface& face = Typeface::For(Font::DeviceDefault());
-    for (int i = 0; i < 20000; ++i) texts.Note(face, {10, 10}, kBlack, std::to_string(i), blank);
+    for (int i = 0; i < 20000; ++i)
+        texts.Note(face, {10, 10}, kBlack, std::to_string(i), {&face, {10, 10}}, blank, Palette::Classic());
     EXPECT_LE(texts.Noted(), 512u);
 }
 

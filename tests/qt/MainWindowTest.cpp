@@ -90,8 +90,8 @@ TEST(MainWindow, MenuBarFollowsTheActiveDemonstration) {
 
     ChildWindow* central = program.Open(res::IDR_CENTRAL);
     EXPECT_EQ(MenuTitles(window), (QStringList{"&Demo", "&View", "&Window", "&Help"}));
-    const QStringList classroom{"", "&Run Again\tCtrl+R", "Copy &Picture\tCtrl+C", "Save Picture &As...",
-                                "&Export Data...", "", ""};
+    const QStringList classroom{"", "&Run Again\tCtrl+R", "Cop&y Picture\tCtrl+C", "Save Picture &As...",
+                                "&Export Data...", "&Print...\tCtrl+P", "", ""};
     EXPECT_EQ(Items(window, "&Demo"), (QStringList{"&New\tCtrl+N", "&Start Demo", "&Close"} + classroom + QStringList{"E&xit"}));
 
     program.Open(res::IDR_ANOVA);

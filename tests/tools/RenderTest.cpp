@@ -9,10 +9,12 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <set>
 #include <QProcess>
 #include <gtest/gtest.h>
 
 #include "harness/EventScript.h"
+#include "platform/Palette.h"
 #include "tools/Render.h"
 
 namespace dulm {
@@ -254,6 +256,57 @@ TEST(RenderTest, WritesThePictureAndTheTextLog) {
     const QImage image(QString::fromStdString(out));
     ASSERT_EQ(image.size(), QSize(640, 480));
     EXPECT_EQ(image.pixel(320, 240) & 0xFFFFFFu, kGrey.Rgb());
+}
+
+TEST(RenderOptionsTest, ReadsScalesInHundredthsFrom1To4AndThePalettes) {
+    EXPECT_EQ(Parse({"central", "--out", "x.png", "--scale", "1.25"})->scenario.scale, 1.25);
+    EXPECT_EQ(Parse({"central", "--out", "x.png", "--scale", "2.5"})->scenario.scale, 2.5);
+    EXPECT_EQ(Parse({"central", "--out", "x.png", "--scale", "4"})->scenario.scale, 4.0);
+    EXPECT_EQ(Parse({"central", "--out", "x.png", "--palette", "projector"})->scenario.palette, &Palette::Projector());
+    for (const char* bad : {"0.5", "4.01", "1.333", "1.", "x", "", "-2"})
+        EXPECT_FALSE(Parse({"central", "--out", "x.png", "--scale", bad})) << bad;
+    std::string why;
+    EXPECT_FALSE(Parse({"central", "--out", "x.png", "--size", "5000x700", "--scale", "4"}, &why));
+    EXPECT_EQ(why, "--size times --scale exceeds 16000 pixels a side");
+    EXPECT_FALSE(Parse({"central", "--out", "x.png", "--palette", "dark"}));
+}
+
+// The picture at twice the scale: twice the pixels each way, its texts as crisp as at scale 1 (no
+// colour that the picture at scale 1 lacks, so no smoothed glyph edges), and the same texts at
+// the same logical places.
+TEST(RenderTest, AtScale2TheTextsAreAsCrispAndInTheSamePlaces) {
+    QImage images[2];
+    std::string texts[2];
+    for (int i = 0; i < 2; ++i) {
+        const std::string out = testing::TempDir() + "/scale" + std::to_string(i + 1) + ".png";
+        RenderOptions o = *Parse({"power", "--out", out, "--size", "640x480", "--text", "--scale", i == 0 ? "1" : "2"});
+        std::ostringstream text, err;
+        ASSERT_EQ(Render(o, text, err), 0) << err.str();
+        images[i] = QImage(QString::fromStdString(out));
+        texts[i] = text.str();
+    }
+    ASSERT_EQ(images[1].size(), QSize(1280, 960));
+    EXPECT_EQ(texts[1], texts[0]);
+    auto colours = [](const QImage& image) {
+        std::set<QRgb> set;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) set.insert(image.pixel(x, y));
+        return set;
+    };
+    EXPECT_EQ(colours(images[1]), colours(images[0]));
+    // "sd = 1.00" at (507, 88): its ink within the scaled cell of its scale-1 ink, black on grey.
+    auto ink = [](const QImage& image, QRect within) {
+        int n = 0;
+        for (int y = within.top(); y <= within.bottom(); ++y)
+            for (int x = within.left(); x <= within.right(); ++x) n += (image.pixel(x, y) & 0xFFFFFFu) == 0;
+        return n;
+    };
+    const QRect cell(500, 85, 70, 20);
+    const int at1 = ink(images[0], cell);
+    ASSERT_GT(at1, 40);
+    const int at2 = ink(images[1], QRect(cell.topLeft() * 2, cell.size() * 2));
+    EXPECT_GT(at2, at1 * 3);  // strokes twice as long and about twice as thick
+    EXPECT_LT(at2, at1 * 5);
 }
 
 TEST(RenderTest, AnUnwritablePictureIsAnErrorWithItsCause) {

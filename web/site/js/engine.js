@@ -14,6 +14,7 @@ export const Note = Object.freeze({
   Refused: 7,
   Closed: 8,
   Rested: 9,
+  Printed: 10,
 });
 
 export class Engine {
@@ -87,11 +88,15 @@ export class Engine {
   help(window) { this.module._dulm_help(window); }
   paint(window) { this.module._dulm_paint(window); }
   resize(window, width, height) { this.module._dulm_resize(window, width, height); }
+  palette(projector) { this.module._dulm_palette(projector ? 1 : 0); }
+  // Asks for the picture drawn again at width x height; Note.Printed says when printFrame has it.
+  print(window, width, height) { this.module._dulm_print(window, width, height); }
+  printFrame(window) { return this.frame(window, this.module._dulm_print_frame); }
 
   // The window's picture as ImageData, or null while it has none.
-  frame(window) {
+  frame(window, take = this.module._dulm_frame) {
     const m = this.module;
-    const pointer = m._dulm_frame(window);
+    const pointer = take(window);
     if (!pointer) return null;
     const size = m._dulm_frame_size();
     const width = size >>> 16;

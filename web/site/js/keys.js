@@ -35,6 +35,11 @@ export function virtualKey(event) {
     case 'Delete': return 0x2e;
     case 'Numpad0': return event.key === 'Insert' ? 0x2d : 0;
     case 'NumpadDecimal': return event.key === 'Delete' ? 0x2e : 0;
+    // The zoom keys, which only the accelerator table names.
+    case 'Equal': return 0xbb;
+    case 'Minus': return 0xbd;
+    case 'NumpadAdd': return 0x6b;
+    case 'NumpadSubtract': return 0x6d;
     default: return 0;
   }
 }

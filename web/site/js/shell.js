@@ -17,7 +17,10 @@ const ID = Object.freeze({
   WINDOW_CASCADE: 57650, WINDOW_TILE: 57651, HELP_INDEX: 57666, HELP_USING: 57668, APP_ABOUT: 57664,
   CONTEXT_HELP: 57669, HELP: 57670, DEFAULT_HELP: 57671, EDIT_COPY: 57634, MAINFRAME: 2, IDLE: 57345,
   HELP_MODE: 57346, INDICATOR_CAPS: 59137, INDICATOR_NUM: 59138, INDICATOR_SCRL: 59139, ABOUT_BOX: 100,
+  FILE_PRINT: 57607, ZOOM_IN: 0x8120, ZOOM_OUT: 0x8121, ACTUAL_SIZE: 0x8122, FULL_SCREEN: 0x8123, PROJECTOR: 0x8124,
 });
+// The commands that act on the pictures, not on a view (their ids from 0x8120 to 0x813f).
+const isPictureCommand = (id) => id >= 0x8120 && id <= 0x813f;
 // The Window menu's list of windows: the first window's item, then one id each.
 const FIRST_WINDOW_ITEM = 0xff00;
 // Help contexts: commands, windows and dialogs (by resource id), and the "New" list.
@@ -45,6 +48,7 @@ export class Shell {
     this.promptText = null;
     this.dpr = window.devicePixelRatio || 1;
     this.minimum = { width: 0, height: 0 };
+    this.projector = false;  // View > Projector Colours
 
     this.menubarElement = root.querySelector('#dulm-menubar');
     this.toolbar = root.querySelector('#dulm-toolbar');
@@ -64,6 +68,7 @@ export class Shell {
     engine.on(Note.Capture, (w, on) => this.all.get(w)?.setCapture(on === 1));
     engine.on(Note.Refused, (w) => { const c = this.all.get(w); if (c) this.closeWindow(c); });
     engine.on(Note.Closed, (w) => this.removeWindow(w));
+    engine.on(Note.Printed, (w) => this.printPicture(w));
     engine.on(Note.Rested, (w) => {
       const c = this.all.get(w);
       if (!c) return;
@@ -451,12 +456,19 @@ export class Shell {
         else this.help.showPage('index');
         return;
       case ID.CONTEXT_HELP: this.startHelpMode(); return;
+      case ID.FULL_SCREEN: this.toggleFullScreen(); return;
+      case ID.PROJECTOR:
+        this.projector = !this.projector;
+        this.engine.palette(this.projector);
+        return;
+      case ID.FILE_PRINT: this.print(); return;
       default: break;
     }
     if (id === ID.EDIT_COPY || isClassroomCommand(id)) {
       this.classroomCommand(id);
       return;
     }
+    if (isPictureCommand(id)) return;  // zoom: the desktop's only
     // The demonstrations' own commands go to the active view; the rest of the accelerator table
     // (Open, Save, Print, Undo, Cut, Copy, Paste, the pane keys) has no command in this version.
     if (id < 0xe000 && this.active && !this.active.closing) this.engine.command(this.active.id, id);
@@ -513,6 +525,47 @@ export class Shell {
     const size = { width: child.clientWidth, height: child.clientHeight };
     this.closeWindow(child);
     return this.openLink(args, size);
+  }
+
+  // The page fills the screen (the Fullscreen API), and F11 or the command again gives it back. Esc
+  // belongs to the runs, though the browser may take it to leave full screen too.
+  toggleFullScreen() {
+    if (document.fullscreenElement) {
+      document.exitFullscreen?.().catch(() => {});
+      return;
+    }
+    document.documentElement.requestFullscreen?.().then(() => {
+      this.status.textContent = 'Full screen: press F11 to leave it.';
+    }).catch(() => {});
+  }
+
+  // Demo > Print...: the engine draws the active window's picture again at three times its
+  // canvas (about 300 dots an inch across a page), and the page prints it alone.
+  print() {
+    if (!this.active || this.active.closing) return;
+    const canvas = this.active.canvas;
+    const scale = Math.min(3, 6000 / Math.max(canvas.width, canvas.height));
+    this.engine.print(this.active.id, Math.floor(canvas.width * scale), Math.floor(canvas.height * scale));
+  }
+
+  printPicture(windowId) {
+    const picture = this.engine.printFrame(windowId);
+    if (!picture) return;
+    const canvas = document.createElement('canvas');
+    canvas.width = picture.width;
+    canvas.height = picture.height;
+    canvas.getContext('2d').putImageData(picture, 0, 0);
+    let sheet = document.getElementById('dulm-print');
+    if (!sheet) {
+      sheet = document.createElement('div');
+      sheet.id = 'dulm-print';
+      document.body.append(sheet);
+    }
+    const image = document.createElement('img');
+    image.alt = this.all.get(windowId)?.state.title ?? '';
+    image.addEventListener('load', () => window.print(), { once: true });
+    image.src = canvas.toDataURL('image/png');
+    sheet.replaceChildren(image);
   }
 
   // The "New" list: the demonstrations in the table's order.
@@ -609,6 +662,10 @@ export class Shell {
     if (item.id === ID.VIEW_STATUS_BAR) return { enabled: true, checked: !this.statusbar.hidden };
     const resourceCheck = item.checked ? true : null;
     if (item.id === ID.EDIT_COPY || isClassroomCommand(item.id)) return { enabled: !!this.active, checked: null };
+    if (item.id === ID.FULL_SCREEN) return { enabled: !!document.fullscreenEnabled, checked: !!document.fullscreenElement };
+    if (item.id === ID.PROJECTOR) return { enabled: true, checked: this.projector };
+    if (item.id === ID.FILE_PRINT) return { enabled: !!this.active && !this.active.closing, checked: null };
+    if (isPictureCommand(item.id)) return { enabled: false, checked: null };
     if (item.id < 0xe000) {
       const state = this.active?.commandState(item.id);
       if (!state) return { enabled: false, checked: resourceCheck };
