@@ -200,20 +200,11 @@ void Shell::Close(int window) {
     Notify(Note::Closed, window);
 }
 
-const std::uint8_t* Shell::Frame(int window, Size& size) {
-    const std::shared_ptr<Window> w = Find(window);
-    if (!w) return nullptr;
-    std::shared_ptr<Canvas> canvas;
-    {
-        std::lock_guard lock(w->access);
-        if (ViewHost* host = w->Host()) canvas = host->GetCanvas();
-    }
-    if (!canvas) return nullptr;
-    canvas->Rearm();  // before the copy: whatever is drawn after it is announced again
-    Bitmap& picture = m_pictures[window];
-    canvas->CopyTo(picture);
-    size = picture.GetSize();
-    std::vector<std::uint8_t>& rgba = m_frames[window];
+namespace {
+
+// The picture's pixels in the canvas element's order (RGBA), into memory the page reads.
+const std::uint8_t* ToRgba(const Bitmap& picture, std::vector<std::uint8_t>& rgba) {
+    const Size size = picture.GetSize();
     rgba.resize(std::size_t(size.cx) * std::size_t(size.cy) * 4);
     std::uint8_t* out = rgba.data();
     for (int y = 0; y < size.cy; ++y) {
@@ -229,6 +220,24 @@ const std::uint8_t* Shell::Frame(int window, Size& size) {
     return rgba.data();
 }
 
+}  // namespace
+
+const std::uint8_t* Shell::Frame(int window, Size& size) {
+    const std::shared_ptr<Window> w = Find(window);
+    if (!w) return nullptr;
+    std::shared_ptr<Canvas> canvas;
+    {
+        std::lock_guard lock(w->access);
+        if (ViewHost* host = w->Host()) canvas = host->GetCanvas();
+    }
+    if (!canvas) return nullptr;
+    canvas->Rearm();  // before the copy: whatever is drawn after it is announced again
+    Bitmap& picture = m_pictures[window];
+    canvas->CopyTo(picture);
+    size = picture.GetSize();
+    return ToRgba(picture, m_frames[window]);
+}
+
 const std::uint8_t* Shell::PrintFrame(int window, Size& size) {
     const std::shared_ptr<Window> w = Find(window);
     if (!w) return nullptr;
@@ -239,20 +248,7 @@ const std::uint8_t* Shell::PrintFrame(int window, Size& size) {
     }
     if (picture.IsNull()) return nullptr;
     size = picture.GetSize();
-    std::vector<std::uint8_t>& rgba = m_frames[window];
-    rgba.resize(std::size_t(size.cx) * std::size_t(size.cy) * 4);
-    std::uint8_t* out = rgba.data();
-    for (int y = 0; y < size.cy; ++y) {
-        const std::uint32_t* row = picture.Row(y);
-        for (int x = 0; x < size.cx; ++x, out += 4) {
-            const std::uint32_t p = row[x];
-            out[0] = std::uint8_t(p >> 16);
-            out[1] = std::uint8_t(p >> 8);
-            out[2] = std::uint8_t(p);
-            out[3] = 255;
-        }
-    }
-    return rgba.data();
+    return ToRgba(picture, m_frames[window]);
 }
 
 void Shell::Forget(int window) {

@@ -2,29 +2,10 @@
 // selected, the key that answers a question stays with it, and Tile makes a grid of equal cells.
 import assert from 'node:assert/strict';
 import { after, before, describe, it } from 'node:test';
-import { launch, openPage, pictureOf, rest, windowIds } from './lib.mjs';
+import { launch, newDemo, pictureOf, rest, startPage } from './lib.mjs';
 
-const FILE_NEW = 57600;
 const WINDOW_TILE = 57651;
 const [POWER, REGRESSION, ANOVA] = ['126', '128', '112'];
-
-async function startPage(browser) {
-  const opened = await openPage(browser);
-  await opened.page.waitForSelector('.dulm-messagebox');
-  await opened.page.click('.dulm-messagebox [data-result="6"]');
-  await opened.page.waitForSelector('#dulm-new-list');
-  return opened;
-}
-
-async function newDemo(page, template) {
-  if (!(await page.$('#dulm-new-list'))) await page.click(`[data-command="${FILE_NEW}"]`);
-  await page.waitForSelector('#dulm-new-list');
-  const before = await windowIds(page);
-  await page.select('#dulm-new-list', template);
-  await page.click('.dulm-new [data-result="1"]');
-  await page.waitForFunction((n) => document.querySelectorAll('.dulm-window').length > n, {}, before.length);
-  return (await windowIds(page)).find((id) => !before.includes(id));
-}
 
 describe('faults a teacher met', () => {
   let browser;

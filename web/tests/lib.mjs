@@ -123,3 +123,24 @@ export function linkOf(args) {
   for (let i = 1; i < args.length; i += 2) query.append(args[i].replace(/^--/, ''), args[i + 1]);
   return `?${query}`;
 }
+
+// The page after "Yes" to the start-up question, with the New list open.
+export async function startPage(browser) {
+  const opened = await openPage(browser);
+  await opened.page.waitForSelector('.dulm-messagebox');
+  await opened.page.click('.dulm-messagebox [data-result="6"]');
+  await opened.page.waitForSelector('#dulm-new-list');
+  return opened;
+}
+
+// A demonstration from the New list (opened from the toolbar when it is not showing); its window id.
+export async function newDemo(page, template) {
+  const FILE_NEW = 57600;
+  if (!(await page.$('#dulm-new-list'))) await page.click(`[data-command="${FILE_NEW}"]`);
+  await page.waitForSelector('#dulm-new-list');
+  const before = await windowIds(page);
+  await page.select('#dulm-new-list', template);
+  await page.click('.dulm-new [data-result="1"]');
+  await page.waitForFunction((n) => document.querySelectorAll('.dulm-window').length > n, {}, before.length);
+  return (await windowIds(page)).find((id) => !before.includes(id));
+}

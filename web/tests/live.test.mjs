@@ -5,33 +5,13 @@
 import assert from 'node:assert/strict';
 import { after, before, describe, it } from 'node:test';
 import {
-  canvasPicture, launch, openPage, patience, pictureDifference, pictureOf, renderPicture, rest, samePicture, windowIds,
+  canvasPicture, launch, newDemo, patience, pictureDifference, pictureOf, renderPicture, rest, samePicture, startPage,
+  windowIds,
 } from './lib.mjs';
 
-const FILE_NEW = 57600;
 const CENTRAL = '4';
 const ANOVA = '112';
 const centralDialog = '.dulm-dialog[data-template="103"]';
-
-// The page after "Yes" to the start-up question, with the New list open.
-async function startPage(browser) {
-  const opened = await openPage(browser);
-  await opened.page.waitForSelector('.dulm-messagebox');
-  await opened.page.click('.dulm-messagebox [data-result="6"]');
-  await opened.page.waitForSelector('#dulm-new-list');
-  return opened;
-}
-
-// A demonstration from the New list (opened from the toolbar when it is not showing); its window id.
-async function newDemo(page, template) {
-  if (!(await page.$('#dulm-new-list'))) await page.click(`[data-command="${FILE_NEW}"]`);
-  await page.waitForSelector('#dulm-new-list');
-  const before = await windowIds(page);
-  await page.select('#dulm-new-list', template);
-  await page.click('.dulm-new [data-result="1"]');
-  await page.waitForFunction((n) => document.querySelectorAll('.dulm-window').length > n, {}, before.length);
-  return (await windowIds(page)).find((id) => !before.includes(id));
-}
 
 async function typeInto(page, selector, text) {
   const input = await page.$(selector);
