@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "plot/AxisLabels.h"
 
 namespace dulm {
 
@@ -23,7 +22,53 @@ void DensityPicture::DrawLabels(std::string_view name, float centre, float step)
     PutText(zero.at, zero.text, Away::Down);
     float values[7];
     for (int k = 0; k < 7; ++k) values[k] = centre + static_cast<float>(k - 3) * step;
-    for (const AxisLabel& label : XAxisLabels(m_canvas, values, 6)) PutText(label.at, label.text, Away::Right);
+    PutRow(XAxisLabels(m_canvas, values, 6));
+}
+
+void DensityPicture::PutRow(const std::vector<AxisLabel>& labels) {
+    const auto overlaps = [](const Rect& a, const Rect& b) {
+        return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+    };
+    // A little room between two labels side by side, less when the row would not fit with it.
+    std::vector<Size> extents;
+    int width = 0;
+    for (const AxisLabel& label : labels) {
+        extents.push_back(m_dc.GetTextExtentPoint(label.text));
+        width += extents.back().cx;
+    }
+    int gap = extents.empty() ? 0 : extents[0].cy / 4;
+    if (labels.size() > 1) gap = std::max(0, std::min(gap, (m_canvas.cx - width) / int(labels.size() - 1)));
+    std::vector<Rect> boxes;
+    for (size_t k = 0; k < labels.size(); ++k) {
+        const Size extent = extents[k];
+        const int left = std::max(0, labels[k].at.x);
+        const int top = std::max(0, std::min(labels[k].at.y, m_canvas.cy - extent.cy));
+        Rect r{left, top, left + extent.cx, top + extent.cy};
+        // Past every text written before it, and every label of the row before it, it overlaps.
+        for (bool moved = true; moved;) {
+            moved = false;
+            for (const std::vector<Rect>* written : {&m_texts, &boxes})
+                for (const Rect& t : *written)
+                    if (overlaps(r, t)) {
+                        r = {t.right + gap, r.top, t.right + gap + extent.cx, r.bottom};
+                        moved = true;
+                    }
+        }
+        boxes.push_back(r);
+    }
+    // Back inside from the right: the last label to the canvas's edge, each other one clear of
+    // the label after it; none further left than the canvas's own edge.
+    int limit = m_canvas.cx;
+    for (auto it = boxes.rbegin(); it != boxes.rend(); ++it) {
+        const int shift = std::min(std::max(0, it->right - limit), it->left);
+        it->left -= shift;
+        it->right -= shift;
+        limit = it->left - gap;
+    }
+    for (size_t k = 0; k < boxes.size(); ++k) {
+        m_dc.TextOut(boxes[k].left, boxes[k].top, labels[k].text);
+        m_texts.push_back(boxes[k]);
+    }
 }
 
 void DensityPicture::PutText(Point at, std::string_view text, Away away) {

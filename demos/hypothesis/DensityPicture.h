@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "plot/AxisLabels.h"
 #include "plot/PlotDensity.h"
 
 namespace dulm {
@@ -35,6 +36,10 @@ public:
     // and clear of the texts this picture wrote before it (as far as the canvas has room): a
     // small window's larger font keeps every text whole and apart.
     void PutText(Point at, std::string_view text, Away away);
+    // Writes a row of labels left to right: each at its place when the row fits there; else each
+    // moved right clear of what was written before it, and then the row pulled back inside the
+    // canvas from its right end, each label keeping clear of the one after it.
+    void PutRow(const std::vector<AxisLabel>& labels);
 
     // The curve in outline, in colour, from its zero level at the left edge of the curve area.
     CurveEnds Plot(DensityFn density, Colour colour);
