@@ -552,23 +552,25 @@ void MainWindow::OnCopyPicture() {
 }
 
 void MainWindow::OnSavePicture() {
-    const ChildWindow* child = ActiveChild();
-    if (!child || !child->View().Host()) return;
-    const QString path = AskFileName(QFileDialog::AcceptSave, "Save Picture As", NameWith(*child, ".png"),
-                                     "PNG Images (*.png)");
-    if (path.isEmpty() || !ActiveChild() || !ActiveChild()->View().Host()) return;
-    if (const std::optional<QString> error = PictureCommands::SavePicture(ActiveChild()->Host(), path))
-        ShowMessage(QString("%1\nThe picture was not saved. %2").arg(path, *error));
+    WriteActiveWindowFile("Save Picture As", ".png", "PNG Images (*.png)", "The picture was not saved.",
+                          [](ViewHost& host, const QString& path) { return PictureCommands::SavePicture(host, path); });
 }
 
 void MainWindow::OnExportData() {
+    WriteActiveWindowFile("Export Data", ".csv", "CSV Files (*.csv)", "The data was not exported.",
+                          [](ViewHost& host, const QString& path) { return PictureCommands::ExportData(host, path); });
+}
+
+void MainWindow::WriteActiveWindowFile(const QString& caption, const char* extension, const QString& filter,
+                                       const QString& failed,
+                                       std::optional<QString> (*write)(ViewHost& host, const QString& path)) {
     const ChildWindow* child = ActiveChild();
     if (!child || !child->View().Host()) return;
-    const QString path = AskFileName(QFileDialog::AcceptSave, "Export Data", NameWith(*child, ".csv"),
-                                     "CSV Files (*.csv)");
+    const QString path = AskFileName(QFileDialog::AcceptSave, caption, NameWith(*child, extension), filter);
+    // The window may have closed while the file dialog was up.
     if (path.isEmpty() || !ActiveChild() || !ActiveChild()->View().Host()) return;
-    if (const std::optional<QString> error = PictureCommands::ExportData(ActiveChild()->Host(), path))
-        ShowMessage(QString("%1\nThe data was not exported. %2").arg(path, *error));
+    if (const std::optional<QString> error = write(ActiveChild()->Host(), path))
+        ShowMessage(QString("%1\n%2 %3").arg(path, failed, *error));
 }
 
 void MainWindow::ShowMessage(const QString& text) {

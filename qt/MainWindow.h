@@ -106,6 +106,11 @@ private:
     void OnCopyPicture();
     void OnSavePicture();
     void OnExportData();
+    // Asks where to write the active window's file, then writes it; a failure is said in a message
+    // box: the path, the sentence given and the reason.
+    void WriteActiveWindowFile(const QString& caption, const char* extension, const QString& filter,
+                               const QString& failed,
+                               std::optional<QString> (*write)(ViewHost& host, const QString& path));
     void RememberFile(const QString& path);
     void UpdateRecentFiles();
     void RepaintViews();

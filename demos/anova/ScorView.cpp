@@ -88,9 +88,7 @@ void CScorView::DrawResults(Dc& dc) {
 
 void CScorView::ExportData(DemoData& data) const {
     const CScorDoc& doc = Doc();
-    data.Parameter("Slow speed", DemoData::Number(int(doc.m_slowSpeed)));
-    data.Parameter("Fast speed", DemoData::Number(int(doc.m_fastSpeed)));
-    data.Parameter("Target size", DemoData::Number(int(doc.m_targetSize)));
+    ExportSettings(data, doc.m_slowSpeed, doc.m_fastSpeed, doc.m_targetSize);
     if (!doc.m_bFinished) return;
     const std::array<const char*, 2> names{"Slow", "Fast"};
     const std::array<std::array<std::int16_t, 8>, 2> scores{doc.m_slowScores, doc.m_fastScores};

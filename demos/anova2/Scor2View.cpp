@@ -95,9 +95,7 @@ void CScor2View::DrawResults(Dc& dc) {
 
 void CScor2View::ExportData(DemoData& data) const {
     const CScor2Doc& doc = Doc();
-    data.Parameter("Slow speed", DemoData::Number(int(doc.m_slowSpeed)));
-    data.Parameter("Fast speed", DemoData::Number(int(doc.m_fastSpeed)));
-    data.Parameter("Target size", DemoData::Number(int(doc.m_targetSize)));
+    ExportSettings(data, doc.m_slowSpeed, doc.m_fastSpeed, doc.m_targetSize);
     if (!doc.m_bFinished) return;
     const std::array<const char*, kCells> names{"Slow x Whole", "Fast x Whole", "Slow x 1/4", "Fast x 1/4"};
     ExportScores(data, names, doc.m_cellScores);

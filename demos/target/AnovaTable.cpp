@@ -101,6 +101,12 @@ std::array<std::string, 6> TwoWayTableLines(const TwoWayAnova& a) {
             TotalsLine(a.ssTotal, 8.0f * 4.0f - 1.0f)};
 }
 
+void ExportSettings(DemoData& data, int slowSpeed, int fastSpeed, int targetSize) {
+    data.Parameter("Slow speed", DemoData::Number(slowSpeed));
+    data.Parameter("Fast speed", DemoData::Number(fastSpeed));
+    data.Parameter("Target size", DemoData::Number(targetSize));
+}
+
 void ExportScores(DemoData& data, std::span<const char* const> cells, std::span<const std::array<std::int16_t, 8>> scores) {
     std::vector<std::string> header{"Trial"};
     header.insert(header.end(), cells.begin(), cells.end());

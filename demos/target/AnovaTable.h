@@ -40,6 +40,8 @@ std::array<std::string, 6> TwoWayTableLines(const TwoWayAnova& a);
 
 // Export Data: the trials' scores, one column per cell, and the table ("Source,SS,df,MS,F"; F empty
 // when it has no value).
+// Export Data: the experiment's settings (the target's two speeds and its size).
+void ExportSettings(DemoData& data, int slowSpeed, int fastSpeed, int targetSize);
 void ExportScores(DemoData& data, std::span<const char* const> cells, std::span<const std::array<std::int16_t, 8>> scores);
 void ExportAnova(DemoData& data, const OneWayAnova& a);
 void ExportAnova(DemoData& data, const TwoWayAnova& a);
