@@ -75,6 +75,16 @@ std::vector<PictureText> Canvas::Texts() {
     return m_texts.Shown(m_pixels, *m_palette);
 }
 
+void Canvas::SetDescription(std::string description) {
+    auto lock = Lock();
+    m_description = std::move(description);
+}
+
+std::string Canvas::Description() const {
+    auto lock = Lock();
+    return m_description;
+}
+
 Colour Canvas::PixelAt(int x, int y) const {
     auto lock = Lock();
     return m_pixels.PixelAt(x, y);

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
+#include <string>
 
 #include "platform/Bitmap.h"
 #include "platform/Gdi.h"
@@ -90,12 +91,18 @@ public:
     }
     // The texts the picture shows now, in reading order; takes the lock.
     std::vector<PictureText> Texts();
+    // One line saying what the picture shows that its texts do not ("Histogram of 1000 sample
+    // means, tallest bar at 0.05"), for screen readers. The view's thread sets it, followed by
+    // MarkChanged; any thread reads it. Empty when the texts say it all.
+    void SetDescription(std::string description);
+    std::string Description() const;
 
 private:
     Size m_size;
     mutable std::mutex m_mutex;
     Bitmap m_pixels;
     PictureTexts m_texts;
+    std::string m_description;
     const Palette* m_palette = &Palette::Classic();
     InkRecorder* m_recorder = nullptr;
     std::function<void()> m_announce;
