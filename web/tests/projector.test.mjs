@@ -1,7 +1,7 @@
 // View > Projector Colours in the page: every window's picture repainted in the projector's
 // palette, pixel for pixel as the render tool draws it with --palette projector, and back. Demo >
 // Print...: the picture drawn again at three times its size, as the render tool draws it with
-// --scale 3, printed alone.
+// --scale 3, printed alone. View > Zoom In: the picture drawn again larger, as --scale draws it.
 import assert from 'node:assert/strict';
 import { after, before, describe, it } from 'node:test';
 import {
@@ -49,6 +49,29 @@ describe('projector colours and print', () => {
     const drawn = colours(maximized);
     for (const c of drawn) assert.ok(colours(renderPicture(args)).has(c), `colour ${c.toString(16)} is no colour of the picture`);
     if (process.env.DULM_SCREENSHOT) await page.screenshot({ path: process.env.DULM_SCREENSHOT });
+    assert.deepEqual(problems, []);
+    await page.close();
+  });
+
+  it('zooms the active window: the picture drawn again at 200 %, as the render tool draws it, and back', async () => {
+    const args = ['power', '--size', '640x480', '--time', '42'];
+    const { page, problems } = await openPage(browser, linkOf(args));
+    await rest(page);
+    const press = async (code, times = 1) => {
+      await page.keyboard.down('Control');
+      for (let i = 0; i < times; ++i) await page.keyboard.press(code);
+      await page.keyboard.up('Control');
+      await rest(page);
+    };
+    await press('Equal', 4);
+    assert.equal(await page.$eval('#dulm-status', (s) => s.textContent), 'Zoom 200%');
+    const zoomed = await canvasPicture(page, pictureOf());
+    assert.equal(pictureDifference('zoom 200', zoomed, renderPicture([...args, '--scale', '2', '--view', '1280x960'])), '');
+    // The client area keeps its size and scrolls about the larger picture.
+    const client = await page.$eval('.dulm-client', (c) => [c.clientWidth < c.scrollWidth, c.getBoundingClientRect().width]);
+    assert.deepEqual(client, [true, 640]);
+    await press('Digit0');
+    assert.equal(pictureDifference('zoom 100', await canvasPicture(page, pictureOf()), renderPicture(args)), '');
     assert.deepEqual(problems, []);
     await page.close();
   });

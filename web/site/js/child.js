@@ -2,6 +2,8 @@
 // maximize and close boxes) and a sizing border, whose client area shows the view's canvas. The
 // canvas keeps its size (the reference canvas W x H); a window of that size shows it pixel for
 // pixel, one canvas pixel to one device pixel, and any other size shows it resampled.
+// Zoomed (View > Zoom In), the view is that many times the client area's size: the engine draws
+// the picture again at that size, and the client area scrolls about it.
 //
 // Geometry: the frame's position is in CSS pixels of the window area; the client size is in
 // device pixels, the unit the engine measures the view in.
@@ -9,6 +11,11 @@ import { followPointer } from './pointer.js';
 import { resample } from './scale.js';
 
 const EDGES = ['n', 's', 'e', 'w', 'ne', 'nw', 'se', 'sw'];
+
+// The steps of Zoom In and Zoom Out, in percent, as on the desktop.
+export const ZOOM_STEPS = [100, 125, 150, 175, 200, 250, 300];
+export const zoomIn = (percent) => ZOOM_STEPS.find((step) => step > percent) ?? ZOOM_STEPS[ZOOM_STEPS.length - 1];
+export const zoomOut = (percent) => [...ZOOM_STEPS].reverse().find((step) => step < percent) ?? ZOOM_STEPS[0];
 
 export class ChildWindow {
   constructor(shell, engine, id, { title, templateId, icon, clientWidth, clientHeight, canvasWidth, canvasHeight,
@@ -26,6 +33,7 @@ export class ChildWindow {
     this.top = 0;
     this.clientWidth = clientWidth;
     this.clientHeight = clientHeight;
+    this.zoom = 100;
     this.image = null;       // the engine's last picture (ImageData)
     this.pending = { frame: false, scale: false, resize: false };
     this.scheduled = false;
@@ -124,6 +132,26 @@ export class ChildWindow {
 
   // ---- geometry ----
 
+  // The view's size in device pixels: the client area's, times the zoom.
+  get viewWidth() { return Math.max(1, Math.round(this.clientWidth * this.zoom / 100)); }
+  get viewHeight() { return Math.max(1, Math.round(this.clientHeight * this.zoom / 100)); }
+
+  // Keeps the point in the middle of the client area where it was in the picture.
+  setZoom(percent) {
+    percent = Math.min(Math.max(percent, ZOOM_STEPS[0]), ZOOM_STEPS[ZOOM_STEPS.length - 1]);
+    if (percent === this.zoom) return;
+    const client = this.client;
+    const before = { width: this.viewWidth, height: this.viewHeight };
+    const fx = (client.scrollLeft + client.clientWidth / 2) / Math.max(1, before.width);
+    const fy = (client.scrollTop + client.clientHeight / 2) / Math.max(1, before.height);
+    this.zoom = percent;
+    this.layout();
+    client.scrollLeft = fx * this.viewWidth - client.clientWidth / 2;
+    client.scrollTop = fy * this.viewHeight - client.clientHeight / 2;
+    this.schedule('resize');
+    this.schedule('scale');
+  }
+
   // The frame's outer size in CSS pixels for a client size in device pixels.
   frameSize(clientWidth = this.clientWidth, clientHeight = this.clientHeight) {
     const ratio = this.shell.ratio();
@@ -156,10 +184,11 @@ export class ChildWindow {
   layout() {
     const ratio = this.shell.ratio();
     const style = this.frame.style;
-    const width = `${this.clientWidth / ratio}px`;
-    const height = `${this.clientHeight / ratio}px`;
-    this.client.style.width = width;
-    this.client.style.height = height;
+    this.client.style.width = `${this.clientWidth / ratio}px`;
+    this.client.style.height = `${this.clientHeight / ratio}px`;
+    this.client.classList.toggle('dulm-zoomed', this.zoom !== 100);
+    const width = `${this.viewWidth / ratio}px`;
+    const height = `${this.viewHeight / ratio}px`;
     this.canvas.style.width = width;
     this.canvas.style.height = height;
     this.scaled.style.width = width;
@@ -209,7 +238,7 @@ export class ChildWindow {
     if (this.closing) return;
     const { frame, scale, resize } = this.pending;
     this.pending = { frame: false, scale: false, resize: false };
-    if (resize) this.engine.resize(this.id, this.clientWidth, this.clientHeight);
+    if (resize) this.engine.resize(this.id, this.viewWidth, this.viewHeight);
     if (frame) this.present();
     else if (scale) this.showScaled();
   }
@@ -232,11 +261,12 @@ export class ChildWindow {
     this.showScaled();
   }
 
-  // A window of the canvas's size shows the canvas itself; any other shows it resampled.
+  // A view of the canvas's size shows the canvas itself; any other shows it resampled (until the
+  // engine has drawn it again at the new size).
   showScaled() {
     const image = this.image;
-    const width = this.clientWidth;
-    const height = this.clientHeight;
+    const width = this.viewWidth;
+    const height = this.viewHeight;
     const same = !image || (image.width === width && image.height === height);
     this.frame.classList.toggle('dulm-stretched', !same);
     if (same) {
@@ -287,11 +317,12 @@ export class ChildWindow {
 
   // ---- input ----
 
-  // A point of the page in the client area's device pixels (outside it too, for a captured mouse).
+  // A point of the page in the view's device pixels (outside it too, for a captured mouse); the
+  // canvas's rectangle moves with the scrolling of a zoomed view.
   clientPoint(event) {
     const rect = this.canvas.getBoundingClientRect();
-    const x = rect.width > 0 ? (event.clientX - rect.left) * this.clientWidth / rect.width : 0;
-    const y = rect.height > 0 ? (event.clientY - rect.top) * this.clientHeight / rect.height : 0;
+    const x = rect.width > 0 ? (event.clientX - rect.left) * this.viewWidth / rect.width : 0;
+    const y = rect.height > 0 ? (event.clientY - rect.top) * this.viewHeight / rect.height : 0;
     return { x: Math.floor(x), y: Math.floor(y) };
   }
 

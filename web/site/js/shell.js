@@ -1,7 +1,7 @@
 // The main window in the page: menu bar, toolbar, the area the demonstration windows live in, and
 // the status bar. Menus, accelerators and prompts come from the engine's resource tables, so the
 // page offers what the desktop offers, under the same names.
-import { ChildWindow } from './child.js';
+import { ChildWindow, zoomIn, zoomOut } from './child.js';
 import {
   CLASSROOM, classroomItems, copyPicture, exportData, isClassroomCommand, linkQuery, linkUrl, savePicture,
 } from './classroom.js';
@@ -19,8 +19,6 @@ const ID = Object.freeze({
   HELP_MODE: 57346, INDICATOR_CAPS: 59137, INDICATOR_NUM: 59138, INDICATOR_SCRL: 59139, ABOUT_BOX: 100,
   FILE_PRINT: 57607, ZOOM_IN: 0x8120, ZOOM_OUT: 0x8121, ACTUAL_SIZE: 0x8122, FULL_SCREEN: 0x8123, PROJECTOR: 0x8124,
 });
-// The commands that act on the pictures, not on a view (their ids from 0x8120 to 0x813f).
-const isPictureCommand = (id) => id >= 0x8120 && id <= 0x813f;
 // The Window menu's list of windows: the first window's item, then one id each.
 const FIRST_WINDOW_ITEM = 0xff00;
 // Help contexts: commands, windows and dialogs (by resource id), and the "New" list.
@@ -462,13 +460,15 @@ export class Shell {
         this.engine.palette(this.projector);
         return;
       case ID.FILE_PRINT: this.print(); return;
+      case ID.ZOOM_IN: this.zoom((percent) => zoomIn(percent)); return;
+      case ID.ZOOM_OUT: this.zoom((percent) => zoomOut(percent)); return;
+      case ID.ACTUAL_SIZE: this.zoom(() => 100); return;
       default: break;
     }
     if (id === ID.EDIT_COPY || isClassroomCommand(id)) {
       this.classroomCommand(id);
       return;
     }
-    if (isPictureCommand(id)) return;  // zoom: the desktop's only
     // The demonstrations' own commands go to the active view; the rest of the accelerator table
     // (Open, Save, Print, Undo, Cut, Copy, Paste, the pane keys) has no command in this version.
     if (id < 0xe000 && this.active && !this.active.closing) this.engine.command(this.active.id, id);
@@ -525,6 +525,26 @@ export class Shell {
     const size = { width: child.clientWidth, height: child.clientHeight };
     this.closeWindow(child);
     return this.openLink(args, size);
+  }
+
+  // The active window's picture drawn again larger or smaller; the status bar says how large for
+  // a moment.
+  zoom(step) {
+    const child = this.active;
+    if (!child || child.closing) return;
+    child.setZoom(step(child.zoom));
+    this.showNotice(`Zoom ${child.zoom}%`);
+  }
+
+  // A short message in the status bar's message pane, for two seconds unless a prompt covers it.
+  showNotice(text) {
+    clearTimeout(this.noticeTimer);
+    this.notice = text;
+    this.refreshStatus();
+    this.noticeTimer = setTimeout(() => {
+      this.notice = null;
+      this.refreshStatus();
+    }, 2000);
   }
 
   // The page fills the screen (the Fullscreen API), and F11 or the command again gives it back. Esc
@@ -665,7 +685,11 @@ export class Shell {
     if (item.id === ID.FULL_SCREEN) return { enabled: !!document.fullscreenEnabled, checked: !!document.fullscreenElement };
     if (item.id === ID.PROJECTOR) return { enabled: true, checked: this.projector };
     if (item.id === ID.FILE_PRINT) return { enabled: !!this.active && !this.active.closing, checked: null };
-    if (isPictureCommand(item.id)) return { enabled: false, checked: null };
+    const zoomable = !!this.active && !this.active.closing;
+    const zoom = this.active?.zoom ?? 100;
+    if (item.id === ID.ZOOM_IN) return { enabled: zoomable && zoomIn(zoom) > zoom, checked: null };
+    if (item.id === ID.ZOOM_OUT) return { enabled: zoomable && zoom > 100, checked: null };
+    if (item.id === ID.ACTUAL_SIZE) return { enabled: zoomable && zoom !== 100, checked: null };
     if (item.id < 0xe000) {
       const state = this.active?.commandState(item.id);
       if (!state) return { enabled: false, checked: resourceCheck };
@@ -767,6 +791,7 @@ export class Shell {
     let text;
     if (this.promptText !== null && this.promptText !== undefined) text = this.promptText;
     else if (this.helpMode) text = strings[String(ID.HELP_MODE)];
+    else if (this.notice) text = this.notice;
     else text = (this.active && !this.active.closing && this.active.state.status) || strings[String(ID.IDLE)];
     if (this.status.textContent !== text) this.status.textContent = text;
   }
