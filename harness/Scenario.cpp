@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "app/WindowLayout.h"
 #include "demos/Registry.h"
 #include "res/Menus.h"
 
@@ -27,7 +28,7 @@ Scenario::Scenario(unsigned templateId, ScenarioOptions options, ScenarioAnnounc
         if (t->ResourceId() == templateId) tmpl = t.get();
     if (!tmpl) throw std::invalid_argument("no demonstration has template " + std::to_string(templateId));
     ViewOptions viewOptions;
-    viewOptions.title = tmpl->GetDocString(CMultiDocTemplate::docName) + "1";
+    viewOptions.title = UntitledWindowTitle(tmpl->GetDocString(CMultiDocTemplate::docName), 1);
     viewOptions.clientSize = options.view.value_or(options.canvas);
     if (options.scale != 1) viewOptions.deviceSize = DeviceSizeAt(options.canvas, options.scale);
     viewOptions.palette = options.palette;
