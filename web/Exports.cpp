@@ -213,6 +213,7 @@ EMSCRIPTEN_KEEPALIVE void dulm_forget(int window) { Shell::Instance().Forget(win
 // Export Data: "" while the view does not rest in a wait; the page asks again.
 EMSCRIPTEN_KEEPALIVE const char* dulm_csv(int window) { return Keep(Shell::Instance().Csv(window)); }
 EMSCRIPTEN_KEEPALIVE const char* dulm_texts(int window) { return Keep(Shell::Instance().Texts(window)); }
+EMSCRIPTEN_KEEPALIVE const char* dulm_description(int window) { return Keep(Shell::Instance().Description(window)); }
 EMSCRIPTEN_KEEPALIVE const char* dulm_link(int window) { return Keep(Shell::Instance().LinkJson(window)); }
 
 EMSCRIPTEN_KEEPALIVE int dulm_resting(int window) { return Shell::Instance().Resting(window) ? 1 : 0; }

@@ -286,6 +286,17 @@ std::string Shell::Texts(int window) {
     return canvas ? PlainText(canvas->Texts()) : std::string();
 }
 
+std::string Shell::Description(int window) {
+    const std::shared_ptr<Window> w = Find(window);
+    if (!w) return {};
+    std::shared_ptr<Canvas> canvas;
+    {
+        std::lock_guard lock(w->access);
+        if (ViewHost* host = w->Host()) canvas = host->GetCanvas();
+    }
+    return canvas ? canvas->Description() : std::string();
+}
+
 std::string Shell::LinkJson(int window) {
     const std::shared_ptr<Window> w = Find(window);
     if (!w) return {};

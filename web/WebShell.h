@@ -60,6 +60,8 @@ public:
     std::string Csv(int window);
     // The texts of its picture, line by line (what Copy Picture puts beside the image).
     std::string Texts(int window);
+    // The picture's one-line description for screen readers ("" when its texts say it all).
+    std::string Description(int window);
     // What a link needs to open the window's run again: JSON {demo, size, time, dialog: [...]},
     // its canvas, the seed as the link's time and the dialogs' answers in the render tool's form;
     // "" for none.

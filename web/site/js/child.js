@@ -64,7 +64,21 @@ export class ChildWindow {
     canvas.className = 'dulm-picture';
     canvas.tabIndex = 0;
     canvas.setAttribute('role', 'img');
+    canvas.setAttribute('aria-roledescription', 'chart');
     canvas.setAttribute('aria-labelledby', titleText.id);
+    // The picture as text for screen readers, off the screen: its one-line description and the
+    // texts on it in reading order, kept current at most once a second while it changes.
+    const spoken = document.createElement('div');
+    spoken.className = 'dulm-offscreen';
+    spoken.setAttribute('aria-live', 'polite');
+    spoken.setAttribute('aria-relevant', 'additions text');
+    const description = document.createElement('p');
+    description.id = `dulm-window-description-${id}`;
+    const texts = document.createElement('ul');
+    texts.className = 'dulm-picture-texts';
+    texts.setAttribute('aria-label', 'Texts on the picture');
+    spoken.append(description, texts);
+    canvas.setAttribute('aria-describedby', description.id);
     // The canvas's size from the start; its pixels come with the engine's first picture.
     canvas.width = canvasWidth ?? clientWidth;
     canvas.height = canvasHeight ?? clientHeight;
@@ -76,7 +90,7 @@ export class ChildWindow {
     failure.className = 'dulm-failure-text';
     failure.hidden = true;
     client.append(canvas, scaled, failure);
-    frame.append(caption, client);
+    frame.append(caption, client, spoken);
     for (const edge of EDGES) {
       const handle = document.createElement('div');
       handle.className = `dulm-size dulm-size-${edge}`;
@@ -97,6 +111,10 @@ export class ChildWindow {
     this.canvas = canvas;
     this.scaled = scaled;
     this.failure = failure;
+    this.description = description;
+    this.texts = texts;
+    this.spokenAt = -Infinity;   // when the texts were last read (performance.now())
+    this.spokenTimer = 0;
     this.context = canvas.getContext('2d');
     this.scaledContext = scaled.getContext('2d');
     this.setTitle(title);
@@ -243,7 +261,40 @@ export class ChildWindow {
     else if (scale) this.showScaled();
   }
 
-  onCanvasChanged() { this.schedule('frame'); }
+  onCanvasChanged() {
+    this.schedule('frame');
+    this.scheduleSpoken();
+  }
+
+  // The texts are read again a second after they were last read, or at once when that is past:
+  // a running demonstration does not flood the reader, and its last state is always read.
+  scheduleSpoken() {
+    if (this.spokenTimer || this.closing) return;
+    const wait = Math.max(0, this.spokenAt + 1000 - performance.now());
+    this.spokenTimer = setTimeout(() => {
+      this.spokenTimer = 0;
+      this.spokenAt = performance.now();
+      if (!this.closing) this.speak(this.engine.texts(this.id), this.engine.description(this.id));
+    }, wait);
+  }
+
+  // Only what changed is replaced, so that a reader announces the new texts, not all of them.
+  speak(texts, description) {
+    if (this.description.textContent !== description) this.description.textContent = description;
+    // The engine gives the texts a row a line, tab-separated; each text is an item of its own.
+    const lines = texts ? texts.split(/[\n\t]/).map((text) => text.trim()).filter((text) => text !== '') : [];
+    const items = this.texts.children;
+    lines.forEach((line, i) => {
+      if (i < items.length) {
+        if (items[i].textContent !== line) items[i].textContent = line;
+        return;
+      }
+      const item = document.createElement('li');
+      item.textContent = line;
+      this.texts.append(item);
+    });
+    while (items.length > lines.length) items[items.length - 1].remove();
+  }
 
   present() {
     const image = this.engine.frame(this.id);
@@ -396,6 +447,7 @@ export class ChildWindow {
 
   remove() {
     this.closing = true;
+    clearTimeout(this.spokenTimer);
     this.engine.forget(this.id);
     this.frame.remove();
   }

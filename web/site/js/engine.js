@@ -112,6 +112,8 @@ export class Engine {
   csv(window) { return this.text(this.module._dulm_csv(window)); }
   // The texts of the picture, line by line.
   texts(window) { return this.text(this.module._dulm_texts(window)); }
+  // What the picture shows that its texts do not, in one line ('' when they say it all).
+  description(window) { return this.text(this.module._dulm_description(window)); }
   // {demo, size, time, dialog: [...]}: what a link needs to open the window's run again; null for none.
   link(window) { return this.json(this.module._dulm_link(window)); }
   resting(window) { return this.module._dulm_resting(window) !== 0; }
