@@ -560,12 +560,13 @@ export class Shell {
   }
 
   // Demo > Print...: the engine draws the active window's picture again at three times its
-  // canvas (about 300 dots an inch across a page), and the page prints it alone.
+  // canvas (about 300 dots an inch across a page), and the page prints it alone. A zoomed window
+  // prints as it would unzoomed: the zoom is for the screen.
   print() {
     if (!this.active || this.active.closing) return;
-    const canvas = this.active.canvas;
-    const scale = Math.min(3, 6000 / Math.max(canvas.width, canvas.height));
-    this.engine.print(this.active.id, Math.floor(canvas.width * scale), Math.floor(canvas.height * scale));
+    const { clientWidth: width, clientHeight: height } = this.active;
+    const scale = Math.min(3, 6000 / Math.max(width, height));
+    this.engine.print(this.active.id, Math.floor(width * scale), Math.floor(height * scale));
   }
 
   printPicture(windowId) {
