@@ -18,17 +18,47 @@ void DensityPicture::DrawLabels(std::string_view name, float centre, float step)
     PutText({0, 0}, std::string(name) + " Distribution", Away::Right);
     for (const AxisLabel& label : YAxisTopAndMiddleLabels(m_canvas, "%.2f", m_axes.ymax))
         PutText(label.at, label.text, Away::Down);
-    const AxisLabel zero = YAxisZeroLabel(m_canvas);
-    PutText(zero.at, zero.text, Away::Down);
     float values[7];
     for (int k = 0; k < 7; ++k) values[k] = centre + static_cast<float>(k - 3) * step;
-    PutRow(XAxisLabels(m_canvas, values, 6));
+    const std::vector<AxisLabel> row = XAxisLabels(m_canvas, values, 6);
+    // The row is placed first, so that the y axis's 0, which stands just above its left end,
+    // moves up out of its way where a small window's larger font makes them meet.
+    const std::vector<Rect> boxes = RowBoxes(row);
+    const AxisLabel zero = YAxisZeroLabel(m_canvas);
+    const Rect at = Place(zero.at, zero.text, Away::Down);
+    Rect r = at;
+    for (const Rect& box : boxes)
+        if (Overlap(r, box)) {
+            const int top = std::max(0, box.top - (at.bottom - at.top));
+            r = {r.left, top, r.right, top + (at.bottom - at.top)};
+        }
+    // A canvas too small for any room keeps it where it was rather than on the label above.
+    if (std::any_of(m_texts.begin(), m_texts.end(), [&](const Rect& t) { return Overlap(r, t); })) r = at;
+    Write(r, zero.text);
+    for (size_t k = 0; k < boxes.size(); ++k) Write(boxes[k], row[k].text);
 }
 
 void DensityPicture::PutRow(const std::vector<AxisLabel>& labels) {
-    const auto overlaps = [](const Rect& a, const Rect& b) {
-        return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-    };
+    const std::vector<Rect> boxes = RowBoxes(labels);
+    for (size_t k = 0; k < boxes.size(); ++k) Write(boxes[k], labels[k].text);
+}
+
+bool DensityPicture::Overlap(const Rect& a, const Rect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+Rect DensityPicture::Inside(Rect r) const {
+    const int dx = std::max(0, std::min(r.left, m_canvas.cx - (r.right - r.left))) - r.left;
+    const int dy = std::max(0, std::min(r.top, m_canvas.cy - (r.bottom - r.top))) - r.top;
+    return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+}
+
+void DensityPicture::Write(const Rect& r, std::string_view text) {
+    m_dc.TextOut(r.left, r.top, text);
+    m_texts.push_back(r);
+}
+
+std::vector<Rect> DensityPicture::RowBoxes(const std::vector<AxisLabel>& labels) const {
     // A little room between two labels side by side, less when the row would not fit with it.
     std::vector<Size> extents;
     int width = 0;
@@ -45,11 +75,12 @@ void DensityPicture::PutRow(const std::vector<AxisLabel>& labels) {
         const int top = std::max(0, std::min(labels[k].at.y, m_canvas.cy - extent.cy));
         Rect r{left, top, left + extent.cx, top + extent.cy};
         // Past every text written before it, and every label of the row before it, it overlaps.
+        const std::vector<Rect>* const written[] = {&m_texts, &boxes};
         for (bool moved = true; moved;) {
             moved = false;
-            for (const std::vector<Rect>* written : {&m_texts, &boxes})
-                for (const Rect& t : *written)
-                    if (overlaps(r, t)) {
+            for (const std::vector<Rect>* texts : written)
+                for (const Rect& t : *texts)
+                    if (Overlap(r, t)) {
                         r = {t.right + gap, r.top, t.right + gap + extent.cx, r.bottom};
                         moved = true;
                     }
@@ -65,23 +96,17 @@ void DensityPicture::PutRow(const std::vector<AxisLabel>& labels) {
         it->right -= shift;
         limit = it->left - gap;
     }
-    for (size_t k = 0; k < boxes.size(); ++k) {
-        m_dc.TextOut(boxes[k].left, boxes[k].top, labels[k].text);
-        m_texts.push_back(boxes[k]);
-    }
+    return boxes;
 }
 
-void DensityPicture::PutText(Point at, std::string_view text, Away away) {
+void DensityPicture::PutText(Point at, std::string_view text, Away away) { Write(Place(at, text, away), text); }
+
+Rect DensityPicture::Place(Point at, std::string_view text, Away away) const {
     const Size extent = m_dc.GetTextExtentPoint(text);
-    const auto inside = [&](Rect r) {
-        const int dx = std::max(0, std::min(r.left, m_canvas.cx - extent.cx)) - r.left;
-        const int dy = std::max(0, std::min(r.top, m_canvas.cy - extent.cy)) - r.top;
-        return Rect{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
-    };
-    Rect r = inside({at.x, at.y, at.x + extent.cx, at.y + extent.cy});
+    Rect r = Inside({at.x, at.y, at.x + extent.cx, at.y + extent.cy});
     const auto overlapped = [&]() -> const Rect* {
         for (const Rect& t : m_texts)
-            if (r.left < t.right && t.left < r.right && r.top < t.bottom && t.top < r.bottom) return &t;
+            if (Overlap(r, t)) return &t;
         return nullptr;
     };
     // Each move passes one text written before; the canvas's edge ends the search.
@@ -95,8 +120,7 @@ void DensityPicture::PutText(Point at, std::string_view text, Away away) {
         if (moved.right > m_canvas.cx || moved.bottom > m_canvas.cy) break;
         r = moved;
     }
-    m_dc.TextOut(r.left, r.top, text);
-    m_texts.push_back(r);
+    return r;
 }
 
 CurveEnds DensityPicture::Plot(DensityFn density, Colour colour) {

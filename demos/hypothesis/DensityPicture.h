@@ -57,6 +57,15 @@ public:
     int ZeroLevel() const { return m_box.top + m_scale.yoff; }
 
 private:
+    static bool Overlap(const Rect& a, const Rect& b);
+    // The rectangle moved, as little as it takes, inside the canvas.
+    Rect Inside(Rect r) const;
+    // Where PutText writes the text.
+    Rect Place(Point at, std::string_view text, Away away) const;
+    void Write(const Rect& r, std::string_view text);
+    // Where PutRow writes the labels.
+    std::vector<Rect> RowBoxes(const std::vector<AxisLabel>& labels) const;
+
     Dc& m_dc;
     Size m_canvas;
     PlotBox m_box;

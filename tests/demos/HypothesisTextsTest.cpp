@@ -42,7 +42,7 @@ void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 class HypothesisTexts : public ::testing::TestWithParam<Case> {};
 
 TEST_P(HypothesisTexts, StayInsideTheCanvasAndApartInSmallWindows) {
-    for (const Size view : {Size{250, 175}, Size{400, 280}, Size{640, 448}}) {
+    for (const Size view : {Size{120, 100}, Size{160, 120}, Size{250, 175}, Size{400, 280}, Size{640, 448}}) {
         ScenarioOptions options;
         options.view = view;
         Scenario s(GetParam().id, options);
