@@ -1,0 +1,59 @@
+// The page for a screen reader: every control of every dialog, message box, the New list and
+// About has a name, radio buttons are radio buttons in a named group, and each picture is read
+// out as its texts.
+import assert from 'node:assert/strict';
+import { after, before, describe, it } from 'node:test';
+import { launch, newDemo, rest, startPage } from './lib.mjs';
+
+const newList = ['111', '116', '110', '4', '121', '105', '106', '124', '126', '3', '128', '112', '120'];
+const APP_ABOUT = 57664;
+const FILE_CLOSE = 57602;
+const FOCUSABLE = new Set(['textbox', 'radio', 'button', 'checkbox', 'combobox', 'listbox', 'spinbutton', 'option']);
+
+// The focusable nodes under the element without a name, and the radio buttons outside a named group.
+async function nameless(page, selector) {
+  const root = await page.$(selector);
+  const tree = await page.accessibility.snapshot({ root, interestingOnly: false });
+  const faults = [];
+  const walk = (node, group) => {
+    if (FOCUSABLE.has(node.role) && !node.name?.trim()) faults.push(`${node.role} without a name`);
+    if (node.role === 'radio' && !group?.name?.trim()) faults.push(`radio "${node.name}" outside a named group`);
+    for (const child of node.children ?? []) walk(child, node.role === 'radiogroup' ? node : group);
+  };
+  if (tree) walk(tree, null);
+  return faults;
+}
+
+describe('screen readers', () => {
+  let browser;
+  before(async () => { browser = await launch(); });
+  after(async () => { await browser?.close(); });
+
+  it('names every control of the New list, About and every demonstration\'s dialogs and message boxes', async () => {
+    const { page, problems } = await startPage(browser);
+    const faults = [];
+    faults.push(...(await nameless(page, '.dulm-new')).map((f) => `New list: ${f}`));
+    for (const template of newList) {
+      await newDemo(page, template);
+      // A demonstration that opens with a dialog or a question: its controls must all be named.
+      const box = await Promise.race([page.waitForSelector('.dulm-dialog, .dulm-messagebox'), rest(page)]);
+      if (box) {
+        faults.push(...(await nameless(page, '.dulm-dialog, .dulm-messagebox')).map((f) => `${template}: ${f}`));
+        // Cancel, or the question's last answer (No), until the window asks nothing more.
+        for (let open = box; open; open = await Promise.race([page.waitForSelector('.dulm-dialog, .dulm-messagebox'), rest(page)])) {
+          const cancel = (await open.$('[data-control="2"]')) ?? (await open.$$('[data-result]')).at(-1);
+          await cancel.click();
+          await page.waitForFunction((b) => !b.isConnected || b.hidden || b.closest('[hidden]'), {}, open);
+        }
+      }
+      // Closed again: an experiment holds the mouse while it runs.
+      await page.evaluate((id) => window.dulmShell.command(id), FILE_CLOSE);
+    }
+    await page.evaluate((id) => window.dulmShell.command(id), APP_ABOUT);
+    await page.waitForSelector('.dulm-dialog');
+    faults.push(...(await nameless(page, '.dulm-dialog')).map((f) => `About: ${f}`));
+    assert.deepEqual(faults, []);
+    assert.deepEqual(problems, []);
+    await page.close();
+  });
+});
