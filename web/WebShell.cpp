@@ -275,25 +275,21 @@ std::string Shell::Csv(int window) {
     return host ? ExportCsv(*host, std::chrono::milliseconds(0)).value_or("") : std::string();
 }
 
-std::string Shell::Texts(int window) {
+std::shared_ptr<Canvas> Shell::CanvasOf(int window) {
     const std::shared_ptr<Window> w = Find(window);
-    if (!w) return {};
-    std::shared_ptr<Canvas> canvas;
-    {
-        std::lock_guard lock(w->access);
-        if (ViewHost* host = w->Host()) canvas = host->GetCanvas();
-    }
+    if (!w) return nullptr;
+    std::lock_guard lock(w->access);
+    ViewHost* host = w->Host();
+    return host ? host->GetCanvas() : nullptr;
+}
+
+std::string Shell::Texts(int window) {
+    const std::shared_ptr<Canvas> canvas = CanvasOf(window);
     return canvas ? PlainText(canvas->Texts()) : std::string();
 }
 
 std::string Shell::Description(int window) {
-    const std::shared_ptr<Window> w = Find(window);
-    if (!w) return {};
-    std::shared_ptr<Canvas> canvas;
-    {
-        std::lock_guard lock(w->access);
-        if (ViewHost* host = w->Host()) canvas = host->GetCanvas();
-    }
+    const std::shared_ptr<Canvas> canvas = CanvasOf(window);
     return canvas ? canvas->Description() : std::string();
 }
 

@@ -77,6 +77,9 @@ public:
 private:
     struct Window;
     std::shared_ptr<Window> Find(int window);
+    // The window's canvas, kept alive for reading after the window's lock is let go; null when
+    // the window or its view is gone.
+    std::shared_ptr<Canvas> CanvasOf(int window);
     void Handle(Command& command);
     void Open(const Command& command);
     void OpenLink(const Command& command);
