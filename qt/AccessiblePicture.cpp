@@ -64,7 +64,7 @@ private:
     Size m_canvas;
 };
 
-// The role of a top-level widget of our own that is a window of its own.
+// The interfaces of our own widgets: a demonstration's picture, and the help, which is a window.
 QAccessibleInterface* Factory(const QString& className, QObject* object) {
     if (className == QLatin1String("dulm::ViewWidget")) return new AccessiblePicture(static_cast<ViewWidget*>(object));
     if (className == QLatin1String("dulm::HelpWindow"))
@@ -86,13 +86,13 @@ AccessiblePicture::~AccessiblePicture() { Clear(); }
 ViewWidget* AccessiblePicture::View() const { return qobject_cast<ViewWidget*>(object()); }
 
 QString AccessiblePicture::text(QAccessible::Text t) const {
-    const ViewWidget* view = View();
+    ViewWidget* view = View();
     if (!view) return {};
     switch (t) {
     case QAccessible::Name:
         return view->DemonstrationName();
     case QAccessible::Description:
-        return QString::fromStdString(const_cast<ViewWidget*>(view)->Reading().description);
+        return QString::fromStdString(view->Reading().description);
     default:
         return QAccessibleWidget::text(t);
     }
