@@ -84,6 +84,7 @@ std::string RenderUsage() {
     return "usage: dulm-render DEMO [--out FILE.png|-] [--csv FILE.csv|-] [--size WxH] [--view WxH] [--time T]\n"
            "                   [--dialog cancel|ID=VALUE,...[;...]] [--answers yes,no,...]\n"
            "                   [--events SCRIPT] [--scale S] [--palette classic|projector] [--text]\n"
+           "                   [--shown-text]\n"
            "Runs a demonstration headless on a virtual clock until it rests (for at most a virtual hour after\n"
            "its last scripted input), and writes its picture, its data or both. Each option is given at most once.\n"
            "  DEMO        one of:" + names + "\n"
@@ -112,6 +113,8 @@ std::string RenderUsage() {
            "              3:1 or more, a red and a green that differ for colour-blind viewers\n"
            "  --text      print every TextOut: x y #rrggbb text, in the canvas's units and the\n"
            "              program's colours, whatever the scale and palette\n"
+           "  --shown-text  print the texts the finished picture shows, in reading order (what a\n"
+           "              screen reader is told), in the same form\n"
            "Exit status: 0 written, 1 the view was still busy or the picture could not be made or written,\n"
            "2 bad input (an option, an event, or a dialog answer the dialog refused or no dialog took).\n";
 }
@@ -131,6 +134,8 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string>& 
             o.help = true;
         } else if (a == "--text") {
             o.text = true;
+        } else if (a == "--shown-text") {
+            o.shownText = true;
         } else if (a == "--out" && (v = value())) {
             o.out = *v;
         } else if (a == "--csv" && (v = value())) {
@@ -174,6 +179,10 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string>& 
         return error = "--size times --scale exceeds 16000 pixels a side", std::nullopt;
     if (o.text && o.out == "-") return error = "--text and --out - both write to standard output", std::nullopt;
     if (o.text && o.csv == "-") return error = "--text and --csv - both write to standard output", std::nullopt;
+    if (o.shownText && o.out == "-")
+        return error = "--shown-text and --out - both write to standard output", std::nullopt;
+    if (o.shownText && o.csv == "-")
+        return error = "--shown-text and --csv - both write to standard output", std::nullopt;
     if (o.out == "-" && o.csv == "-") return error = "--out - and --csv - both write to standard output", std::nullopt;
     return o;
 }

@@ -21,6 +21,7 @@ struct RenderOptions {
     std::vector<int> answers;          // IDYES / IDNO in order
     std::string events;
     bool text = false;
+    bool shownText = false;  // the texts the finished picture shows, in reading order
     bool help = false;
 };
 

@@ -54,6 +54,7 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
 HelpWindow::HelpWindow(std::filesystem::path helpFile)
     : QWidget(nullptr, Qt::Window), m_path(std::move(helpFile)), m_browser(new HelpBrowser(this)) {
     setWindowTitle("Dulm Help");
+    m_browser->setAccessibleName("Help topic");  // the page a screen reader reads
     auto* index = new QPushButton("Index", this);
     auto* back = new QPushButton("Back", this);
     back->setEnabled(false);

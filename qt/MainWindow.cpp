@@ -107,6 +107,11 @@ bool MainWindow::CreateToolBar() {
         action->setToolTip(tips[i]);
         if (i == 1) m_toolBar->addSeparator();
         m_toolBar->addAction(action);
+        // A button of the strip shows only its picture: a screen reader says its tip instead.
+        if (QWidget* button = m_toolBar->widgetForAction(action)) {
+            button->setAccessibleName(tips[i]);
+            button->setAccessibleDescription(action->statusTip());
+        }
     }
     return true;
 }

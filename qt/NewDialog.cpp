@@ -18,6 +18,7 @@ NewDialog::NewDialog(const std::vector<const CMultiDocTemplate*>& templates, Hel
     for (const CMultiDocTemplate* t : m_templates)
         m_list->addItem(QString::fromStdString(t->GetDocString(CMultiDocTemplate::fileNewName)));
     m_list->setCurrentRow(0);
+    m_list->setAccessibleName("New");  // the list is the dialog: a screen reader names it as the caption
     connect(m_list, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 
     auto* ok = new QPushButton("OK", this);

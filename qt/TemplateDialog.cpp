@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "qt/AccessiblePicture.h"
 #include "qt/DialogLook.h"
 #include "res/Resources.h"
 
@@ -29,6 +30,26 @@ void SetRadioChecked(QAbstractButton& button, bool checked) {
     button.setChecked(checked);
     if (exclusive) group->setExclusive(true);
 }
+
+// What a screen reader says of a radio group after each button's own text: the templates draw no
+// caption around their groups, whose meaning the dialog's layout shows.
+QString RadioGroupName(unsigned dialogId, int firstId) {
+    switch (dialogId) {
+    case res::IDD_CENTRAL:
+    case res::IDD_STUDENTT:
+    case res::IDD_VARIANCE:
+    case res::IDD_ZENTRAL:
+        return "Population";
+    case res::IDD_ALPHA:
+        return firstId == 1003 ? "Distribution" : "Tails";
+    case res::IDD_SPINNER:
+        return "Probability of left";
+    default:
+        return {};
+    }
+}
+
+bool Overlap(int a, int aLength, int b, int bLength) { return a < b + bLength && b < a + aLength; }
 
 }  // namespace
 
@@ -65,6 +86,7 @@ QFont TemplateDialog::DialogFont(const DialogTemplate& tmpl) {
 
 TemplateDialog::TemplateDialog(CDialog& dialog, HelpRequest help, QWidget* parent)
     : QDialog(parent), m_dialog(&dialog), m_help(std::move(help)) {
+    InstallAccessibleInterfaces();
     const DialogTemplate& tmpl = dialog.Template();
     setWindowTitle(QString::fromStdString(tmpl.caption));
     setFont(DialogFont(tmpl));
@@ -75,9 +97,62 @@ TemplateDialog::TemplateDialog(CDialog& dialog, HelpRequest help, QWidget* paren
         QWidget* widget = CreateControl(control);
         widget->setGeometry(Fitted(*widget, units.ToPixels(control.rect), FreeRight(tmpl, control, units)));
         if (control.id >= 0) m_controls[control.id] = widget;
+        if (control.kind == ControlKind::Static) m_labels.insert(&control, widget);
     }
+    NameControls();
     Apply(dialog.InitialState());
     FocusFirstControl();
+}
+
+// An edit is named by its label: the static text at its left on its row (the upper one where a
+// hint of its range sits below it), else the nearest one above it; the other texts of its row
+// (the range) describe it. Each radio button of a group says the group's name after its own.
+void TemplateDialog::NameControls() {
+    const DialogTemplate& tmpl = m_dialog->Template();
+    std::vector<std::pair<const DialogControl*, QLabel*>> labels;
+    for (const DialogControl& control : tmpl.controls)
+        if (control.kind == ControlKind::Static && !control.text.empty())
+            if (auto* label = qobject_cast<QLabel*>(m_labels.value(&control))) labels.emplace_back(&control, label);
+    QString group;
+    for (const DialogControl& control : tmpl.controls) {
+        QWidget* widget = Control(control.id);
+        if (control.kind == ControlKind::AutoRadio || control.kind == ControlKind::Radio) {
+            if (control.group || group.isNull()) group = RadioGroupName(tmpl.id, control.id);
+            if (widget && !group.isEmpty()) widget->setAccessibleDescription(group);
+            continue;
+        }
+        group = QString();
+        auto* edit = qobject_cast<QLineEdit*>(widget);
+        if (control.kind != ControlKind::Edit || !edit) continue;
+        const DialogRect& e = control.rect;
+        QLabel* name = nullptr;
+        int nameY = 0;
+        QStringList hints;
+        for (const auto& [c, label] : labels) {
+            const DialogRect& r = c->rect;
+            if (!Overlap(r.y, r.cy, e.y, e.cy)) continue;
+            if (r.x < e.x && (!name || r.y < nameY)) {
+                if (name) hints.prepend(name->text());
+                name = label;
+                nameY = r.y;
+            } else {
+                hints.append(label->text());
+            }
+        }
+        if (!name) {  // the nearest text above, over the edit
+            int nearest = 0;
+            for (const auto& [c, label] : labels) {
+                const DialogRect& r = c->rect;
+                if (r.y + r.cy > e.y || !Overlap(r.x, r.cx, e.x, e.cx)) continue;
+                if (!name || r.y + r.cy > nearest) {
+                    name = label;
+                    nearest = r.y + r.cy;
+                }
+            }
+        }
+        if (name) name->setBuddy(edit);
+        edit->setAccessibleDescription(hints.join(' ').simplified());
+    }
 }
 
 // The dialog opens on its first control in tab order that takes the focus (of a radio group, the
@@ -165,7 +240,10 @@ QWidget* TemplateDialog::CreateControl(const DialogControl& control) {
 QAbstractButton* TemplateDialog::CreateRadio(const DialogControl& control) {
     const bool automatic = control.kind == ControlKind::AutoRadio;
     auto* radio = new QRadioButton(QString::fromStdString(control.text), this);
-    radio->setAutoExclusive(false);  // the button group below decides
+    // The button group below decides which buttons exclude each other; a button in a group never
+    // looks at its own auto-exclusive flag, but screen readers do: without it a radio button is
+    // announced as a check box.
+    radio->setAutoExclusive(true);
     if (control.textLeft) radio->setLayoutDirection(Qt::RightToLeft);
     if (!m_group) {
         m_group = new QButtonGroup(this);

@@ -5,6 +5,7 @@
 #include <map>
 
 #include <QAbstractButton>
+#include <QHash>
 #include <QDialog>
 
 #include "platform/Dialog.h"
@@ -47,6 +48,7 @@ private:
     static QRect Fitted(const QWidget& widget, QRect rect, int freeRight);
     static int FreeRight(const DialogTemplate& tmpl, const DialogControl& control, const DialogUnits& units);
     QAbstractButton* CreateRadio(const DialogControl& control);
+    void NameControls();
     void FocusFirstControl();
     void OnButton(int id);
     void OnOk();
@@ -58,6 +60,7 @@ private:
     CDialog* m_dialog;  // null once the dialog has finished: its owner may be gone
     HelpRequest m_help;
     std::map<int, QWidget*> m_controls;
+    QHash<const DialogControl*, QWidget*> m_labels;  // the static texts, which have no id
     std::map<int, bool> m_plainRadios;  // plain (not automatic) radio buttons, by id; the dialog may change them
     QButtonGroup* m_group = nullptr;     // the radio group being filled while the dialog is built
     DialogState m_applied;               // the state last shown, which a click on a plain radio keeps

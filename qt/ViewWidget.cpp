@@ -1,5 +1,6 @@
 #include "qt/ViewWidget.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -7,6 +8,7 @@
 #include <algorithm>
 
 #include "demos/Registry.h"
+#include "qt/AccessiblePicture.h"
 #include "qt/BitmapImage.h"
 #include "qt/KeyMap.h"
 
@@ -14,6 +16,8 @@ namespace dulm {
 
 namespace {
 constexpr int kFrameMs = 16;  // one frame of a 60 Hz display
+// A screen reader hears of a running picture's changes once a second: more would drown what it says.
+constexpr int kReadingMs = 1000;
 const QColor kEmptyCanvas(192, 192, 192);
 }  // namespace
 
@@ -27,6 +31,9 @@ ViewWidget::ViewWidget(const CMultiDocTemplate& tmpl, std::string title, QWidget
     m_nextFrame.setSingleShot(true);
     m_nextFrame.setTimerType(Qt::PreciseTimer);
     connect(&m_nextFrame, &QTimer::timeout, this, &ViewWidget::Present);
+    m_nextReading.setSingleShot(true);
+    connect(&m_nextReading, &QTimer::timeout, this, &ViewWidget::ReadPicture);
+    InstallAccessibleInterfaces();
 }
 
 ViewWidget::~ViewWidget() { Shutdown(); }
@@ -55,6 +62,7 @@ void ViewWidget::Start(const Palette& palette, RunRecord prepared, bool answerPr
 void ViewWidget::Shutdown() {
     if (m_shutDown.exchange(true)) return;
     m_nextFrame.stop();
+    m_nextReading.stop();
     if (m_host)
         m_host->Close();
     else
@@ -99,6 +107,48 @@ void ViewWidget::Present() {
         Rescale();
     }
     update();
+    ScheduleReading();
+}
+
+// Nothing is read while no screen reader listens; the next question reads the picture then.
+void ViewWidget::ScheduleReading() {
+    m_readingStale = true;
+    if (!QAccessible::isActive() || m_nextReading.isActive()) return;
+    const qint64 since = m_sinceReading.isValid() ? m_sinceReading.elapsed() : kReadingMs;
+    m_nextReading.start(int(std::max<qint64>(0, kReadingMs - since)));
+}
+
+// The texts are worked out under the canvas's lock, as the view's thread draws on: the window's
+// thread never waits for the view.
+void ViewWidget::ReadPicture() {
+    m_readingStale = false;
+    m_sinceReading.start();
+    const std::shared_ptr<Canvas> canvas = m_host && !m_shutDown ? m_host->GetCanvas() : nullptr;
+    if (!canvas) return;
+    Size size;
+    {
+        const auto lock = canvas->Lock();
+        size = canvas->GetSize();
+    }
+    std::vector<PictureText> texts = canvas->Texts();
+    std::string description = canvas->Description();
+    if (texts == m_reading.texts && description == m_reading.description && size == m_reading.canvas) return;
+    const bool describedAnew = description != m_reading.description;
+    m_reading.texts = std::move(texts);
+    m_reading.description = std::move(description);
+    m_reading.canvas = size;
+    ++m_reading.generation;
+    AccessiblePicture::PictureRead(*this, describedAnew);
+}
+
+const ViewWidget::PictureReading& ViewWidget::Reading() {
+    if (m_readingStale && !m_nextReading.isActive()) ReadPicture();
+    return m_reading;
+}
+
+QString ViewWidget::DemonstrationName() const {
+    const DemoDescriptor* demo = FindDemo(m_template.ResourceId());
+    return QString::fromStdString(demo ? demo->newName : m_title);
 }
 
 Size ViewWidget::DeviceSize() const {

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -15,6 +16,7 @@
 #include <QWidget>
 
 #include "platform/Bitmap.h"
+#include "platform/PictureTexts.h"
 #include "platform/ViewHost.h"
 #include "qt/HelpWindow.h"
 #include "qt/QtUi.h"
@@ -42,6 +44,21 @@ public:
     // How many times the widget took a new picture of the canvas.
     int Presentations() const { return m_presentations; }
 
+    // What a screen reader is told the picture shows (qt/AccessiblePicture.h): its texts in
+    // reading order, the line the view keeps for the rest, and the canvas's size in its units.
+    // While a screen reader listens, the picture is read again a second after a change at most,
+    // and always after the last; the generation counts the readings that found a change.
+    struct PictureReading {
+        std::vector<PictureText> texts;
+        std::string description;
+        Size canvas;
+        unsigned generation = 0;
+    };
+    // The last reading; the picture is read now when it changed while no reader listened.
+    const PictureReading& Reading();
+    // The demonstration's name in the "New" list: the picture's name for a screen reader.
+    QString DemonstrationName() const;
+
 signals:
     // The document refused to open (its OnNewDocument failed): the window has no view to show.
     void documentRefused();
@@ -63,6 +80,8 @@ private:
     Q_INVOKABLE void OnStateChanged();
     Q_INVOKABLE void OnDocumentRefused();
     void Present();
+    void ScheduleReading();
+    void ReadPicture();
     void Rescale();
     // The widget's size in the screen's pixels: the size of the canvas's pixels.
     Size DeviceSize() const;
@@ -80,6 +99,10 @@ private:
     QImage m_snapshot;  // the same pixels, as Qt sees them
     QImage m_scaled;    // resampled to the widget when its size is not the canvas's
     std::string m_failure;  // what the view's thread said when it failed
+    QTimer m_nextReading;   // a change read a second after the last reading at most
+    QElapsedTimer m_sinceReading;
+    PictureReading m_reading;
+    bool m_readingStale = true;  // changed since the last reading
 };
 
 }  // namespace dulm

@@ -22,6 +22,7 @@ packages=(
   googletest libgtest-dev libgmock-dev
   libbenchmark-dev
   xvfb xauth imagemagick              # screenshots of the running program; the browser tests read PNGs with it
+  xdotool dbus at-spi2-core python3-pyatspi  # the accessibility test: keys, a session bus, the accessibility bus
 )
 if [ $web = yes ]; then
   packages+=(

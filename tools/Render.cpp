@@ -16,12 +16,14 @@ namespace dulm {
 
 namespace {
 
+void PrintText(int x, int y, Colour c, const std::string& text, std::ostream& out) {
+    char colour[8];
+    std::snprintf(colour, sizeof colour, "#%02x%02x%02x", c.r, c.g, c.b);
+    out << x << ' ' << y << ' ' << colour << ' ' << text << '\n';
+}
+
 void PrintTextLog(const Scenario& scenario, std::ostream& out) {
-    for (const TextRecord& r : scenario.TextLog()) {
-        char colour[8];
-        std::snprintf(colour, sizeof colour, "#%02x%02x%02x", r.colour.r, r.colour.g, r.colour.b);
-        out << r.x << ' ' << r.y << ' ' << colour << ' ' << r.text << '\n';
-    }
+    for (const TextRecord& r : scenario.TextLog()) PrintText(r.x, r.y, r.colour, r.text, out);
 }
 
 // The canvas and the copy its picture is written from.
@@ -114,12 +116,16 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
     const Bitmap image = scenario.Image();
     // The view rests: its data is read at once.
     const std::optional<std::string> csv = options.csv.empty() ? std::nullopt : ExportCsv(scenario.Host(), {});
+    std::vector<PictureText> shown;
+    if (options.shownText)
+        if (const std::shared_ptr<Canvas> canvas = scenario.Host().GetCanvas()) shown = canvas->Texts();
     scenario.Close();
     if (image.IsNull() || image.GetSize() != size) {
         ReportNoMemory(size, err);
         return 1;
     }
     if (options.text) PrintTextLog(scenario, out);
+    for (const PictureText& t : shown) PrintText(t.position.x, t.position.y, t.colour, t.text, out);
     int status = 0;
     if (std::string cause; !options.out.empty() && !WritePng(image, options.out, out, cause)) {
         err << "dulm-render: cannot write " << Excerpt(options.out) << ": " << cause << '\n';

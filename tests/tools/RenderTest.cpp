@@ -410,5 +410,34 @@ TEST(RenderTest, AViewStillBusyAfterAVirtualHourIsReported) {
     EXPECT_NE(err.str().find("still busy after a virtual hour"), std::string::npos);
 }
 
+// --text logs every text drawn; --shown-text lists what the finished picture still shows, in
+// reading order: the sentence a new window shows before its dialog is answered and each sample's
+// line under the plot are erased (drawn again in the grey of the background).
+TEST(RenderTest, ShownTextLeavesOutTheTextsErased) {
+    const std::string out = testing::TempDir() + "/render-shown.png";
+    const std::vector<std::string> run = {"central", "--out", out, "--size", "800x600", "--time", "42",
+                                          "--dialog", "1002=1000,1001=5", "--events", "key:0@1"};
+    auto with = [&](const char* option) {
+        std::vector<std::string> args = run;
+        args.push_back(option);
+        return Command(args);
+    };
+    const Outcome all = with("--text");
+    const Outcome shown = with("--shown-text");
+    ASSERT_EQ(all.status, 0) << all.err;
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    EXPECT_NE(all.out.find("100 100 #c0c0c0 Use 'Start Demo'"), std::string::npos);
+    EXPECT_NE(all.out.find(" / 5 = "), std::string::npos);
+    EXPECT_EQ(shown.out.find("Use 'Start Demo'"), std::string::npos);
+    EXPECT_EQ(shown.out.find(" / 5 = "), std::string::npos);
+    // The title and the population panel's name share the top line, left to right.
+    EXPECT_EQ(shown.out.rfind("0 0 #000000 SAMPLE MEAN DISTRIBUTION\n688 0 #0000b4 Uniform\n", 0), 0u);
+    EXPECT_NE(shown.out.find("16 70 #000000 # of samples=1000\n"), std::string::npos);
+
+    const Outcome both = Command({"central", "--shown-text", "--out", "-"});
+    EXPECT_EQ(both.status, 2);
+    EXPECT_NE(both.err.find("--shown-text and --out - both write to standard output"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace dulm
