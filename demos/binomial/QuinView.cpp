@@ -52,8 +52,12 @@ void CQuinView::OnDraw(Dc& dc) {
     const Board board(kBinomialBoard, ReferenceCanvas());
     PixelPen pen(dc, {W() - 1, H() - 1}, kGreen);
     board.Draw(dc, pen);
-    if (doc.m_bFinished) PrintFinalCounts(dc, board, doc.m_binCounts);
-    else Run(dc, board, doc);
+    if (doc.m_bFinished) {
+        PrintFinalCounts(dc, board, doc.m_binCounts);
+        Describe(FinishedBoardDescription(board, doc.m_binCounts));
+    } else {
+        Run(dc, board, doc);
+    }
 }
 
 // Each tick the next ball shows at the chute's mouth and every ball in flight falls one pitch in 12
@@ -71,6 +75,7 @@ void CQuinView::Run(Dc& dc, const Board& board, CQuinDoc& doc) {
     BallRun run(dc, board, m_run);
     m_delayMs = kStartDelayMs;
     RunStatus status(*this, "Keypad 0-9 pace, Esc stop, F1 help", "balls landed:", board.BallsPerRun());
+    Describe(run.Description());
     for (;;) {
         run.ShowWaitingBall();
         for (int frame = 0; frame < kBinomialBoard.framesPerTick; ++frame) {
@@ -86,6 +91,7 @@ void CQuinView::Run(Dc& dc, const Board& board, CQuinDoc& doc) {
             else ball.dx = 0;
         }
         status.Progress(run.Landed());
+        Describe(run.Description());
         if (EndOfTick(doc, run, m_bAbort)) return;
     }
 }

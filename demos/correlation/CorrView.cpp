@@ -1,5 +1,6 @@
 #include "demos/correlation/CorrView.h"
 
+#include <cstdio>
 
 #include "app/DemoData.h"
 #include "app/ViewConventions.h"
@@ -70,6 +71,11 @@ void CCorrView::OnDraw(Dc& dc) {
 
     dc.SetTextColor(kScatterGreen);
     DrawNumber(dc, f.Wl / 2 - 3 * f.cw, 3 * f.ch / 4, "r = %.2f", m_r);
+
+    char line[128];
+    std::snprintf(line, sizeof line, "Scatterplot of 26 points shown as %s, least-squares line through 0 of slope %.2f",
+                  doc.m_bLetters ? "letters" : "circles", static_cast<double>(m_slope));
+    Describe(line);
 }
 
 void CCorrView::DrawLabels(Dc& dc) {

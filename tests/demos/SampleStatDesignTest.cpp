@@ -92,6 +92,28 @@ TEST_P(SampleStatDesign, PauseKeyStepsOneSamplePerKeyPressUntilAnotherKey) {
     EXPECT_EQ(SampleLines(s, kGrey).size(), 4u);  // every line but the one showing was erased
 }
 
+// The description counts what the bars count and names the tallest bar's column, mid-run and
+// finished, and a repaint of the finished picture says the same.
+TEST_P(SampleStatDesign, DescriptionFollowsTheHistogram) {
+    Scenario s(GetParam().id);
+    StartWithoutPauses(s, "50000");
+    s.KeyUpAt(kMidRunMs, *KeyByName("esc"));
+    ASSERT_EQ(s.RunToQuiescence(), Activity::Quiescent);
+    const RunOutcome out = Outcome(s);
+    const HistogramBins& bins = *out.bins;
+    int tallest = 0;
+    for (int k = 1; k < bins.Records(); ++k)
+        if (bins[k].count > bins[tallest].count) tallest = k;
+    char at[32];
+    std::snprintf(at, sizeof at, ", tallest bar at %.3g", double(bins.Lower(tallest) + bins.ColumnWidth() / 2.0f));
+    const std::string described = s.Host().GetCanvas()->Description();
+    EXPECT_TRUE(described.starts_with("Histogram of " + std::to_string(long(out.done)) + " ")) << described;
+    EXPECT_TRUE(described.ends_with(at)) << described;
+    s.PaintAt(s.NowMs() + 10);
+    s.RunToQuiescence();
+    EXPECT_EQ(s.Host().GetCanvas()->Description(), described);
+}
+
 TEST_P(SampleStatDesign, HelpDuringAPausedRunAbortsItAndTheNextPaintStartsOver) {
     Scenario s(GetParam().id);
     s.User().QueueDialog(Parameters("1000", "2", 0));
