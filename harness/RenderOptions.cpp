@@ -84,6 +84,7 @@ std::string RenderUsage() {
     return "usage: dulm-render DEMO [--out FILE.png|-] [--csv FILE.csv|-] [--size WxH] [--view WxH] [--time T]\n"
            "                   [--dialog cancel|ID=VALUE,...[;...]] [--answers yes,no,...]\n"
            "                   [--events SCRIPT] [--scale S] [--palette classic|projector] [--text]\n"
+           "                   [--describe]\n"
            "Runs a demonstration headless on a virtual clock until it rests (for at most a virtual hour after\n"
            "its last scripted input), and writes its picture, its data or both. Each option is given at most once.\n"
            "  DEMO        one of:" + names + "\n"
@@ -105,13 +106,17 @@ std::string RenderUsage() {
            "              first paint (0 to 2147483647): key:K (down and up), keydown:K, keyup:K, click:X,Y,\n"
            "              rclick:X,Y (logical points, -32768 to 32767), help (F1 in the window), start\n"
            "              (\"Start Demo\"), command:ID, paint (a repaint);\n"
-           "              K is 0-9, num0-num9, esc, pause, numlock, f1, space, enter or a letter\n"
+           "              K is 0-9, num0-num9, esc, pause, numlock, f1, space, enter, left, right, up,\n"
+           "              down or a letter\n"
            "  --scale     the picture's pixels per unit of the canvas, 1 to 4 (1.25, 1.5, 2): the same\n"
            "              picture drawn at that scale, texts rasterised at the scaled size (default 1)\n"
            "  --palette   classic (the default) or projector: every colour against its background at\n"
            "              3:1 or more, a red and a green that differ for colour-blind viewers\n"
            "  --text      print every TextOut: x y #rrggbb text, in the canvas's units and the\n"
            "              program's colours, whatever the scale and palette\n"
+           "  --describe  print the picture's one-line description for screen readers, as the line\n"
+           "              \"Description: \" and the text (after the texts of --text; nothing when the\n"
+           "              picture has none)\n"
            "Exit status: 0 written, 1 the view was still busy or the picture could not be made or written,\n"
            "2 bad input (an option, an event, or a dialog answer the dialog refused or no dialog took).\n";
 }
@@ -131,6 +136,8 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string>& 
             o.help = true;
         } else if (a == "--text") {
             o.text = true;
+        } else if (a == "--describe") {
+            o.describe = true;
         } else if (a == "--out" && (v = value())) {
             o.out = *v;
         } else if (a == "--csv" && (v = value())) {
@@ -174,6 +181,8 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string>& 
         return error = "--size times --scale exceeds 16000 pixels a side", std::nullopt;
     if (o.text && o.out == "-") return error = "--text and --out - both write to standard output", std::nullopt;
     if (o.text && o.csv == "-") return error = "--text and --csv - both write to standard output", std::nullopt;
+    if (o.describe && o.out == "-") return error = "--describe and --out - both write to standard output", std::nullopt;
+    if (o.describe && o.csv == "-") return error = "--describe and --csv - both write to standard output", std::nullopt;
     if (o.out == "-" && o.csv == "-") return error = "--out - and --csv - both write to standard output", std::nullopt;
     return o;
 }

@@ -21,6 +21,7 @@ struct RenderOptions {
     std::vector<int> answers;          // IDYES / IDNO in order
     std::string events;
     bool text = false;
+    bool describe = false;  // print the picture's description
     bool help = false;
 };
 

@@ -114,12 +114,15 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
     const Bitmap image = scenario.Image();
     // The view rests: its data is read at once.
     const std::optional<std::string> csv = options.csv.empty() ? std::nullopt : ExportCsv(scenario.Host(), {});
+    const std::shared_ptr<Canvas> canvas = scenario.Host().GetCanvas();
+    const std::string description = canvas ? canvas->Description() : std::string();
     scenario.Close();
     if (image.IsNull() || image.GetSize() != size) {
         ReportNoMemory(size, err);
         return 1;
     }
     if (options.text) PrintTextLog(scenario, out);
+    if (options.describe && !description.empty()) out << "Description: " << description << '\n';
     int status = 0;
     if (std::string cause; !options.out.empty() && !WritePng(image, options.out, out, cause)) {
         err << "dulm-render: cannot write " << Excerpt(options.out) << ": " << cause << '\n';
