@@ -12,7 +12,9 @@ namespace dulm {
 
 CCorrDoc& CCorrView::Doc() const { return static_cast<CCorrDoc&>(*GetDocument()); }
 
-void CCorrView::OnRButtonDown(unsigned /*nFlags*/, Point /*point*/) {
+void CCorrView::OnRButtonDown(unsigned /*nFlags*/, Point /*point*/) { AskPairs(); }
+
+void CCorrView::AskPairs() {
     CCorrDoc& doc = Doc();
     if (doc.m_nPairs != 0) return;  // an interchange is under way
     CPairsDlg dlg;
@@ -24,7 +26,12 @@ void CCorrView::OnRButtonDown(unsigned /*nFlags*/, Point /*point*/) {
 }
 
 // Digits 1 to 9, on the top row or the keypad, interchange that many pairs; "0" interchanges ten.
+// Enter asks how many, as a right click does.
 void CCorrView::OnKeyUp(unsigned nChar, unsigned /*nRepCnt*/, unsigned nFlags) {
+    if (IsEnterKey(nChar)) {
+        AskPairs();
+        return;
+    }
     CCorrDoc& doc = Doc();
     if (const std::optional<int> digit = DigitOfKey(nChar, nFlags))
         doc.m_nPairs = static_cast<std::int16_t>(*digit == 0 ? 10 : *digit);
@@ -41,6 +48,7 @@ void CCorrView::EndInterchange() {
 
 void CCorrView::OnDraw(Dc& dc) {
     const CCorrDoc& doc = Doc();
+    SetStatusText("Right click or Enter: interchange pairs of points; 1-9: interchange that many at once, 0: ten");
     dc.SetBkColor(kGrey);
     dc.SetBkMode(BkMode::Transparent);
     {

@@ -74,22 +74,26 @@ TEST_P(SampleStatDesign, RepaintOfAFinishedRunRedrawsTheSamePictureWithoutSampli
     EXPECT_EQ(Outcome(s).done, done);
 }
 
-TEST_P(SampleStatDesign, PauseKeyStepsOneSamplePerKeyPressUntilAnotherKey) {
-    Scenario s(GetParam().id);
-    s.User().QueueDialog(Parameters("1000", "2", 0));
-    s.KeyAt(10, *KeyByName("pause"));
-    EXPECT_EQ(s.RunUntil(100000), Activity::Quiescent);  // the second sample waits for a key
-    EXPECT_EQ(SampleLines(s, kBlack).size(), 2u);
-    s.KeyAt(s.NowMs() + 10, *KeyByName("pause"));  // one more sample, still stepping
-    EXPECT_EQ(s.RunUntil(200000), Activity::Quiescent);
-    EXPECT_EQ(SampleLines(s, kBlack).size(), 3u);
-    s.KeyAt(s.NowMs() + 10, *KeyByName("space"));  // back to 2500 ms pauses
-    const std::int64_t pressed = s.NowMs() + 10;
-    EXPECT_EQ(s.RunUntil(pressed + 2400), Activity::Horizon);
-    EXPECT_EQ(SampleLines(s, kBlack).size(), 4u);
-    s.RunUntil(pressed + 2600);
-    EXPECT_EQ(SampleLines(s, kBlack).size(), 5u);
-    EXPECT_EQ(SampleLines(s, kGrey).size(), 4u);  // every line but the one showing was erased
+// Pause, and Space for keyboards without Pause, step the run.
+TEST_P(SampleStatDesign, StepKeysStepOneSamplePerKeyPressUntilAnotherKey) {
+    for (const char* step : {"pause", "space"}) {
+        SCOPED_TRACE(step);
+        Scenario s(GetParam().id);
+        s.User().QueueDialog(Parameters("1000", "2", 0));
+        s.KeyAt(10, *KeyByName(step));
+        EXPECT_EQ(s.RunUntil(100000), Activity::Quiescent);  // the second sample waits for a key
+        EXPECT_EQ(SampleLines(s, kBlack).size(), 2u);
+        s.KeyAt(s.NowMs() + 10, *KeyByName(step));  // one more sample, still stepping
+        EXPECT_EQ(s.RunUntil(200000), Activity::Quiescent);
+        EXPECT_EQ(SampleLines(s, kBlack).size(), 3u);
+        s.KeyAt(s.NowMs() + 10, *KeyByName("a"));  // back to 2500 ms pauses
+        const std::int64_t pressed = s.NowMs() + 10;
+        EXPECT_EQ(s.RunUntil(pressed + 2400), Activity::Horizon);
+        EXPECT_EQ(SampleLines(s, kBlack).size(), 4u);
+        s.RunUntil(pressed + 2600);
+        EXPECT_EQ(SampleLines(s, kBlack).size(), 5u);
+        EXPECT_EQ(SampleLines(s, kGrey).size(), 4u);  // every line but the one showing was erased
+    }
 }
 
 // The description counts what the bars count and names the tallest bar's column, mid-run and
