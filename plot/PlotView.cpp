@@ -3,9 +3,10 @@
 #include "app/DemoData.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <atomic>
+#include <cstdio>
 
+#include "platform/Clock.h"
 #include "platform/Keys.h"
 #include "platform/ViewHost.h"
 
@@ -70,6 +71,12 @@ CPlotView::Grid CPlotView::MakeGrid(std::int16_t nx, std::int16_t ny) const {
     return g;
 }
 
+namespace {
+
+constexpr long kDescribeEveryMs = 250;
+
+}  // namespace
+
 std::string HistogramDescription(const char* of, long count, float tallestAt) {
     if (count == 0) return std::string("Empty histogram of ") + of;
     char text[160];
@@ -124,8 +131,10 @@ HistogramBins CPlotView::AnimateHistogram(Dc& dc, std::int16_t nx, std::int16_t 
         ~Growing() { growing = nullptr; }
     } growing{m_growing = &bins};
 
-    // The description follows the bars: it is said again whenever one grows, and at the end.
+    // The description follows the bars: said again when one grows, at most every quarter second
+    // (a run without pauses grows a bar with almost every value), and at the end.
     int tallest = 0;
+    long describedAt = clock();
     const auto describe = [&](std::int32_t n) {
         Describe(HistogramDescription(HistogramOf(), n, bins.Lower(tallest) + dx / 2.0f));
     };
@@ -149,7 +158,10 @@ HistogramBins CPlotView::AnimateHistogram(Dc& dc, std::int16_t nx, std::int16_t 
         dc.MoveTo(m_box.left + bin.x, m_box.top + bin.top);
         bin.top = static_cast<std::int16_t>(newTop);
         dc.LineTo(m_box.left + bin.x, m_box.top + newTop);
-        describe(binned);
+        if (const long now = clock(); now - describedAt >= kDescribeEveryMs) {
+            describe(binned);
+            describedAt = now;
+        }
         // The queue is looked at only when a bar grows, so a run without pauses costs no more
         // than its sampling; an Esc released at any other moment goes unnoticed here.
         MSG m;
