@@ -43,6 +43,7 @@ bool CDemoView::OpenPaint(Dc& dc) {
     PaintGreyBackground(dc);
     CDemoDoc& doc = DemoDoc();
     if (doc.m_bDeclined) {
+        Describe({});
         dc.TextOut(100, 100, startup.m_sentence);
         return false;
     }

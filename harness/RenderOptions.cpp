@@ -1,7 +1,9 @@
 #include "harness/RenderOptions.h"
 
 #include <set>
+#include <string>
 #include <string_view>
+#include <utility>
 
 #include "harness/EventScript.h"
 #include "platform/Messages.h"
@@ -84,13 +86,14 @@ std::string RenderUsage() {
     return "usage: dulm-render DEMO [--out FILE.png|-] [--csv FILE.csv|-] [--size WxH] [--view WxH] [--time T]\n"
            "                   [--dialog cancel|ID=VALUE,...[;...]] [--answers yes,no,...]\n"
            "                   [--events SCRIPT] [--scale S] [--palette classic|projector] [--text]\n"
-           "                   [--shown-text]\n"
+           "                   [--shown-text] [--describe]\n"
            "Runs a demonstration headless on a virtual clock until it rests (for at most a virtual hour after\n"
            "its last scripted input), and writes its picture, its data or both. Each option is given at most once.\n"
            "  DEMO        one of:" + names + "\n"
-           "  --out       the PNG file to write; - writes the picture to standard output (not with --text)\n"
+           "  --out       the PNG file to write; - writes the picture to standard output (not with --text,\n"
+           "              --shown-text or --describe)\n"
            "  --csv       the CSV file Export Data writes (parameters, seed and the run's data); - writes it\n"
-           "              to standard output (not with --text or --out -)\n"
+           "              to standard output (not with --text, --shown-text, --describe or --out -)\n"
            "  --size      the reference canvas W x H, each 101 to 8000 (default 1000x700); the views fill\n"
            "              their background from the point (100, 100), which a smaller canvas lacks\n"
            "  --view      the view's client size, each 100 to 8000 (default: the canvas size)\n"
@@ -106,7 +109,8 @@ std::string RenderUsage() {
            "              first paint (0 to 2147483647): key:K (down and up), keydown:K, keyup:K, click:X,Y,\n"
            "              rclick:X,Y (logical points, -32768 to 32767), help (F1 in the window), start\n"
            "              (\"Start Demo\"), command:ID, paint (a repaint);\n"
-           "              K is 0-9, num0-num9, esc, pause, numlock, f1, space, enter or a letter\n"
+           "              K is 0-9, num0-num9, esc, pause, numlock, f1, space, enter, left, right, up,\n"
+           "              down or a letter\n"
            "  --scale     the picture's pixels per unit of the canvas, 1 to 4 (1.25, 1.5, 2): the same\n"
            "              picture drawn at that scale, texts rasterised at the scaled size (default 1)\n"
            "  --palette   classic (the default) or projector: every colour against its background at\n"
@@ -115,6 +119,9 @@ std::string RenderUsage() {
            "              program's colours, whatever the scale and palette\n"
            "  --shown-text  print the texts the finished picture shows, in reading order (what a\n"
            "              screen reader is told), in the same form\n"
+           "  --describe  print the picture's one-line description for screen readers, as the line\n"
+           "              \"Description: \" and the text (after the texts of --text; nothing when the\n"
+           "              picture has none)\n"
            "Exit status: 0 written, 1 the view was still busy or the picture could not be made or written,\n"
            "2 bad input (an option, an event, or a dialog answer the dialog refused or no dialog took).\n";
 }
@@ -136,6 +143,8 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string>& 
             o.text = true;
         } else if (a == "--shown-text") {
             o.shownText = true;
+        } else if (a == "--describe") {
+            o.describe = true;
         } else if (a == "--out" && (v = value())) {
             o.out = *v;
         } else if (a == "--csv" && (v = value())) {
@@ -177,12 +186,13 @@ std::optional<RenderOptions> ParseRenderOptions(const std::vector<std::string>& 
     if (const Size device = DeviceSizeAt(o.scenario.canvas, o.scenario.scale);
         device.cx > kLargestDeviceSide || device.cy > kLargestDeviceSide)
         return error = "--size times --scale exceeds 16000 pixels a side", std::nullopt;
-    if (o.text && o.out == "-") return error = "--text and --out - both write to standard output", std::nullopt;
-    if (o.text && o.csv == "-") return error = "--text and --csv - both write to standard output", std::nullopt;
-    if (o.shownText && o.out == "-")
-        return error = "--shown-text and --out - both write to standard output", std::nullopt;
-    if (o.shownText && o.csv == "-")
-        return error = "--shown-text and --csv - both write to standard output", std::nullopt;
+    // Only one thing may go to standard output.
+    const std::pair<bool, const char*> printing[] = {{o.text, "--text"}, {o.shownText, "--shown-text"},
+                                                     {o.describe, "--describe"}};
+    for (const auto& [on, name] : printing) {
+        if (on && o.out == "-") return error = std::string(name) + " and --out - both write to standard output", std::nullopt;
+        if (on && o.csv == "-") return error = std::string(name) + " and --csv - both write to standard output", std::nullopt;
+    }
     if (o.out == "-" && o.csv == "-") return error = "--out - and --csv - both write to standard output", std::nullopt;
     return o;
 }

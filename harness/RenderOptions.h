@@ -22,6 +22,7 @@ struct RenderOptions {
     std::string events;
     bool text = false;
     bool shownText = false;  // the texts the finished picture shows, in reading order
+    bool describe = false;  // print the picture's description
     bool help = false;
 };
 

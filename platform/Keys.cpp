@@ -28,6 +28,16 @@ std::optional<int> KeypadDigitOfKey(unsigned nChar, unsigned nFlags) {
     return static_cast<int>(nChar - VK_NUMPAD0);
 }
 
+std::optional<ArrowStep> ArrowOfKey(unsigned nChar) {
+    switch (nChar) {
+    case VK_LEFT: return ArrowStep{-1, 0};
+    case VK_RIGHT: return ArrowStep{1, 0};
+    case VK_UP: return ArrowStep{0, -1};
+    case VK_DOWN: return ArrowStep{0, 1};
+    default: return std::nullopt;
+    }
+}
+
 KeyStroke DigitKey(int digit) { return {0x30u + unsigned(digit), kDigitScan.at(size_t(digit))}; }
 
 KeyStroke KeypadDigitKey(int digit) { return {VK_NUMPAD0 + unsigned(digit), kKeypadScan.at(size_t(digit))}; }
@@ -48,6 +58,12 @@ std::optional<KeyStroke> KeyByName(std::string_view name) {
     if (name == "f1") return KeyStroke{VK_F1, 0x3B};
     if (name == "space") return KeyStroke{VK_SPACE, 0x39};
     if (name == "enter") return KeyStroke{VK_RETURN, 0x1C};
+    // The arrows with scan code 0, as the desktop window passes them on: no view reads their scan
+    // code, and theirs would look like the keypad's.
+    if (name == "left") return KeyStroke{VK_LEFT, 0};
+    if (name == "right") return KeyStroke{VK_RIGHT, 0};
+    if (name == "up") return KeyStroke{VK_UP, 0};
+    if (name == "down") return KeyStroke{VK_DOWN, 0};
     if (name.size() == 1) return LetterKey(name[0]);
     return std::nullopt;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "platform/Dc.h"
 #include "platform/Document.h"
@@ -33,6 +34,11 @@ public:
     // The status bar's message pane while this view's window is active; empty gives the idle text.
     void SetStatusText(std::string text);
     std::string StatusText() const;
+    // One line for screen readers saying what the picture shows that its texts do not ("Histogram
+    // of 1000 sample means, tallest bar at 0.05"); empty when the texts say it all. Cheap when the
+    // line is unchanged: call it whenever the state it tells may have changed (after a sample, a
+    // ball, a paint), never per pixel.
+    void Describe(std::string_view line);
 
 protected:
     // Maps the logical canvas of this size onto the whole client area (scale to fit).

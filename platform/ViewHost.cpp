@@ -155,6 +155,15 @@ void ViewHost::SetStatusText(std::string text) {
     if (m_options.onStateChanged) m_options.onStateChanged();
 }
 
+void ViewHost::Describe(std::string_view line) {
+    if (line == m_description) return;
+    const std::shared_ptr<Canvas> canvas = GetCanvas();
+    if (!canvas) return;
+    m_description = line;
+    canvas->SetDescription(m_description);
+    canvas->MarkChanged();
+}
+
 ViewHost::CommandState ViewHost::QueryCommand(unsigned id) const {
     const auto it = m_commandStates.find(id);
     if (it == m_commandStates.end()) return {};
@@ -386,6 +395,7 @@ void CView::SetScaleToFitSize(Size total) { m_host->SetScaleToFitSize(total); }
 void CView::InvalidateRect() { m_host->Invalidate(); }
 void CView::SetStatusText(std::string text) { m_host->SetStatusText(std::move(text)); }
 std::string CView::StatusText() const { return m_host->StatusText(); }
+void CView::Describe(std::string_view line) { m_host->Describe(line); }
 void CView::SetTimer(unsigned id, unsigned intervalMs) { m_host->Queue().SetTimer(id, intervalMs); }
 void CView::KillTimer(unsigned id) { m_host->Queue().KillTimer(id); }
 Dc CView::GetDC() { return m_host->MakeDc(); }

@@ -16,6 +16,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -142,6 +143,9 @@ public:
     // A dialog or message box is opening: the keys down now belong to it (see PostKey).
     void ForgetHeldKeys();
     void SetStatusText(std::string text);
+    // The picture's one-line description (Canvas::SetDescription): set and announced only when it
+    // differs from the last one, so that a run may say it after every step.
+    void Describe(std::string_view line);
 
 private:
     void ThreadMain();
@@ -179,6 +183,7 @@ private:
     bool m_invalid = false;
     bool m_painting = false;  // OnDraw is running: a run, or a picture drawn again
     std::vector<TextRecord> m_textLog;
+    std::string m_description;  // what the canvas was last told
 };
 
 // The host of the calling view's thread.

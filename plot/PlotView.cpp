@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdio>
 
+#include "platform/Clock.h"
 #include "platform/Keys.h"
 #include "platform/ViewHost.h"
 
@@ -69,6 +71,19 @@ CPlotView::Grid CPlotView::MakeGrid(std::int16_t nx, std::int16_t ny) const {
     return g;
 }
 
+namespace {
+
+constexpr long kDescribeEveryMs = 250;
+
+}  // namespace
+
+std::string HistogramDescription(const char* of, long count, float tallestAt) {
+    if (count == 0) return std::string("Empty histogram of ") + of;
+    char text[160];
+    std::snprintf(text, sizeof text, "Histogram of %ld %s, tallest bar at %.3g", count, of, double(tallestAt));
+    return text;
+}
+
 void CPlotView::OnInitialUpdate() { SetScaleToFitSize({100, 100}); }
 
 void CPlotView::OnDraw(Dc& /*dc*/) {}
@@ -116,6 +131,15 @@ HistogramBins CPlotView::AnimateHistogram(Dc& dc, std::int16_t nx, std::int16_t 
         ~Growing() { growing = nullptr; }
     } growing{m_growing = &bins};
 
+    // The description follows the bars: said again when one grows, at most every quarter second
+    // (a run without pauses grows a bar with almost every value), and at the end.
+    int tallest = 0;
+    long describedAt = clock();
+    const auto describe = [&](std::int32_t n) {
+        Describe(HistogramDescription(HistogramOf(), n, bins.Lower(tallest) + dx / 2.0f));
+    };
+    describe(0);
+
     std::int32_t binned = 0;
     float v = 0.0f;
     while (binned < count) {
@@ -128,11 +152,16 @@ HistogramBins CPlotView::AnimateHistogram(Dc& dc, std::int16_t nx, std::int16_t 
         bin.count += 1.0f;
         if (bin.count > yLimit) break;  // the column passed the top: the value is not counted
         ++binned;
+        if (bin.count > bins[tallest].count || (bin.count == bins[tallest].count && k < tallest)) tallest = k;
         const int newTop = g.baseline - static_cast<int>((bin.count - yBase) / dy) * g.rowStep;
         if (newTop >= bin.top) continue;
         dc.MoveTo(m_box.left + bin.x, m_box.top + bin.top);
         bin.top = static_cast<std::int16_t>(newTop);
         dc.LineTo(m_box.left + bin.x, m_box.top + newTop);
+        if (const long now = clock(); now - describedAt >= kDescribeEveryMs) {
+            describe(binned);
+            describedAt = now;
+        }
         // The queue is looked at only when a bar grows, so a run without pauses costs no more
         // than its sampling; an Esc released at any other moment goes unnoticed here.
         MSG m;
@@ -143,6 +172,7 @@ HistogramBins CPlotView::AnimateHistogram(Dc& dc, std::int16_t nx, std::int16_t 
         }
     }
     done = v == kAbortValue ? kAbortValue : static_cast<float>(binned);
+    describe(binned);
     return bins;
 }
 
@@ -164,7 +194,19 @@ float CPlotView::ExportHistogram(DemoData& data, const HistogramBins& finished, 
     return total;
 }
 
+void CPlotView::DescribeHistogram(const HistogramBins& bins) {
+    int tallest = 0;
+    float total = 0.0f;
+    for (int k = 0; k < bins.Records(); ++k) {
+        total += bins[k].count;
+        if (bins[k].count > bins[tallest].count) tallest = k;
+    }
+    Describe(HistogramDescription(HistogramOf(), static_cast<long>(total),
+                                  bins.Lower(tallest) + bins.ColumnWidth() / 2.0f));
+}
+
 void CPlotView::RedrawStoredHistogram(Dc& dc, const HistogramBins& bins) {
+    DescribeHistogram(bins);
     const int last = std::min(int(Width16()), bins.Records() - 1);
     for (int k = 0; k <= last; ++k) {
         dc.MoveTo(m_box.left + bins[k].x, m_box.bottom);
@@ -173,6 +215,7 @@ void CPlotView::RedrawStoredHistogram(Dc& dc, const HistogramBins& bins) {
 }
 
 void CPlotView::RedrawStretchedHistogram(Dc& dc, const HistogramBins& bins) {
+    DescribeHistogram(bins);
     const double w = Width16();
     const double h = Height16();
     const double w0 = bins.FrameWidth() > 0 ? bins.FrameWidth() : 1;

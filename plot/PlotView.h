@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "app/DemoView.h"
 #include "platform/Dc.h"
@@ -61,6 +62,11 @@ private:
     float m_width = 0.0f;
 };
 
+// The one-line description of a histogram: "Histogram of 1000 sample means, tallest bar at 0.05"
+// (the tallest column's centre, the leftmost of equals, to three significant digits), or "Empty
+// histogram of sample means" before it counts any.
+std::string HistogramDescription(const char* of, long count, float tallestAt);
+
 using CurveFn = FunctionRef<double(float)>;
 using SampleFn = FunctionRef<float()>;
 
@@ -106,6 +112,10 @@ public:
 protected:
     // Says in the window that the run found no memory for its histogram.
     static void ReportNoMemory(Dc& dc);
+    // What the histogram counts, in the plural, for the picture's description ("sample means").
+    virtual const char* HistogramOf() const { return "values"; }
+    // The picture's description from a histogram's bins (see HistogramDescription).
+    void DescribeHistogram(const HistogramBins& bins);
 
 private:
     // The frame's width and height as 16-bit values, as the histogram records keep them.

@@ -6,7 +6,7 @@
 namespace dulm {
 
 void SamplePacing::OnKeyUp(unsigned nChar, unsigned nFlags) {
-    if (IsPauseScan(nFlags)) {
+    if (IsStepKey(nChar, nFlags)) {
         m_bStep = 1;
         return;
     }
@@ -14,9 +14,9 @@ void SamplePacing::OnKeyUp(unsigned nChar, unsigned nFlags) {
 }
 
 void SamplePacing::WaitForStepKey() {
-    // Everything else is dispatched meanwhile; the Pause key keeps single-step mode.
+    // Everything else is dispatched meanwhile; a step key keeps single-step mode.
     const MSG press = PumpUntil([](const MSG& m) { return m.message == WM_KEYDOWN; });
-    m_bStep = IsPauseScan(KeyFlagsOf(press)) ? 1 : 0;
+    m_bStep = IsStepKey(static_cast<unsigned>(press.wParam), KeyFlagsOf(press)) ? 1 : 0;
 }
 
 }  // namespace dulm

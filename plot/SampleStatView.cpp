@@ -121,7 +121,7 @@ float CSampleStatView::Run(Dc& dc, CSampleStatDoc& doc) {
     m_pacing.m_bStep = 0;
     const XRange range = Range();
     float done = 0.0f;
-    RunStatus status(*this, "0-9 pace, Pause one sample at a time, Esc stop, F1 help", "sample", m_nSamples);
+    RunStatus status(*this, "0-9 pace, Space or Pause one sample at a time, Esc stop, F1 help", "sample", m_nSamples);
     long drawn = 0;
     doc.m_bins = AnimateHistogram(dc, W(), H(), range.min, range.max, 0.0f, m_fCountMax,
                                   static_cast<std::int32_t>(m_nSamples),

@@ -116,9 +116,9 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
     const Bitmap image = scenario.Image();
     // The view rests: its data is read at once.
     const std::optional<std::string> csv = options.csv.empty() ? std::nullopt : ExportCsv(scenario.Host(), {});
-    std::vector<PictureText> shown;
-    if (options.shownText)
-        if (const std::shared_ptr<Canvas> canvas = scenario.Host().GetCanvas()) shown = canvas->Texts();
+    const std::shared_ptr<Canvas> canvas = scenario.Host().GetCanvas();
+    const std::vector<PictureText> shown = canvas && options.shownText ? canvas->Texts() : std::vector<PictureText>();
+    const std::string description = canvas ? canvas->Description() : std::string();
     scenario.Close();
     if (image.IsNull() || image.GetSize() != size) {
         ReportNoMemory(size, err);
@@ -126,6 +126,7 @@ int Render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
     }
     if (options.text) PrintTextLog(scenario, out);
     for (const PictureText& t : shown) PrintText(t.position.x, t.position.y, t.colour, t.text, out);
+    if (options.describe && !description.empty()) out << "Description: " << description << '\n';
     int status = 0;
     if (std::string cause; !options.out.empty() && !WritePng(image, options.out, out, cause)) {
         err << "dulm-render: cannot write " << Excerpt(options.out) << ": " << cause << '\n';

@@ -90,6 +90,15 @@ void CAlphView::OnDraw(Dc& dc) {
     char text[64];
     std::snprintf(text, sizeof text, "%s = %1.2f", d.symbol, static_cast<double>(crit));
     picture.PutText({x, (H() - 40) / 2}, text, Away::Down);
+
+    char line[160];
+    if (twoTailed)
+        std::snprintf(line, sizeof line, "%s density curve, the rejection region shaded below %g and above %g",
+                      d.name, -static_cast<double>(crit), static_cast<double>(crit));
+    else
+        std::snprintf(line, sizeof line, "%s density curve, the rejection region shaded above %g", d.name,
+                      static_cast<double>(crit));
+    Describe(line);
 }
 
 void CAlphView::ExportData(DemoData& data) const {

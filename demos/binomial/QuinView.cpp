@@ -35,11 +35,11 @@ bool CQuinView::ChooseParameters() {
     return true;
 }
 
-// Esc stops the run after the current tick; a keypad digit d makes the pause 10 d^2 ms from the
-// next frame on.
+// Esc stops the run after the current tick; a digit d, of the keypad or the top row, makes the
+// pause 10 d^2 ms from the next frame on.
 void CQuinView::OnKeyUp(unsigned nChar, unsigned /*nRepCnt*/, unsigned nFlags) {
     if (IsEscScan(nFlags)) m_bAbort = 1;
-    else if (const std::optional<int> d = KeypadDigitOfKey(nChar, nFlags)) m_delayMs = BinomialDelayMs(*d);
+    else if (const std::optional<int> d = DigitOfKey(nChar, nFlags)) m_delayMs = BinomialDelayMs(*d);
 }
 
 // A stopped run leaves its window as it was. Otherwise the board, and either the final counts or
@@ -52,8 +52,12 @@ void CQuinView::OnDraw(Dc& dc) {
     const Board board(kBinomialBoard, ReferenceCanvas());
     PixelPen pen(dc, {W() - 1, H() - 1}, kGreen);
     board.Draw(dc, pen);
-    if (doc.m_bFinished) PrintFinalCounts(dc, board, doc.m_binCounts);
-    else Run(dc, board, doc);
+    if (doc.m_bFinished) {
+        PrintFinalCounts(dc, board, doc.m_binCounts);
+        Describe(FinishedBoardDescription(board, doc.m_binCounts));
+    } else {
+        Run(dc, board, doc);
+    }
 }
 
 // Each tick the next ball shows at the chute's mouth and every ball in flight falls one pitch in 12
@@ -70,7 +74,8 @@ void CQuinView::Run(Dc& dc, const Board& board, CQuinDoc& doc) {
                             static_cast<std::int16_t>(-k)};
     BallRun run(dc, board, m_run);
     m_delayMs = kStartDelayMs;
-    RunStatus status(*this, "Keypad 0-9 pace, Esc stop, F1 help", "balls landed:", board.BallsPerRun());
+    RunStatus status(*this, "0-9 pace, Esc stop, F1 help", "balls landed:", board.BallsPerRun());
+    Describe(run.Description());
     for (;;) {
         run.ShowWaitingBall();
         for (int frame = 0; frame < kBinomialBoard.framesPerTick; ++frame) {
@@ -86,6 +91,7 @@ void CQuinView::Run(Dc& dc, const Board& board, CQuinDoc& doc) {
             else ball.dx = 0;
         }
         status.Progress(run.Landed());
+        Describe(run.Description());
         if (EndOfTick(doc, run, m_bAbort)) return;
     }
 }

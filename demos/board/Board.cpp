@@ -100,6 +100,25 @@ BallRun::BallRun(Dc& dc, const Board& board, const BallRun*& shown) : m_shown(sh
     m_shown = this;
 }
 
+std::string BoardDescription(std::span<const std::int16_t> counts, int landed, int total) {
+    char text[128];
+    int n = std::snprintf(text, sizeof text, "%d of %d balls landed in %zu bins", landed, total, counts.size());
+    const auto most = std::max_element(counts.begin(), counts.end());
+    if (landed > 0 && most != counts.end())
+        std::snprintf(text + n, sizeof text - size_t(n), ", most in bin %d from the left",
+                      int(most - counts.begin()) + 1);
+    return text;
+}
+
+std::string FinishedBoardDescription(const Board& board, std::span<const std::int16_t> counts) {
+    return BoardDescription(counts.first(std::min(counts.size(), size_t(board.Bins()))), board.BallsPerRun(),
+                            board.BallsPerRun());
+}
+
+std::string BallRun::Description() const {
+    return BoardDescription(std::span(m_counts).first(size_t(Bins())), m_landed, m_board.BallsPerRun());
+}
+
 void ExportCounts(DemoData& data, const BallRun* live, std::span<const std::int16_t> finished) {
     if (live) finished = std::span(live->Counts()).first(size_t(live->Bins()));
     if (finished.empty()) return;

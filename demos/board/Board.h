@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 
 #include "platform/Dc.h"
 #include "plot/PixelLine.h"
@@ -86,6 +87,12 @@ void PrintCount(Dc& dc, Point at, std::int16_t count);
 // The finished board's counts: every non-zero one, in red.
 void PrintFinalCounts(Dc& dc, const Board& board, std::span<const std::int16_t> counts);
 
+// The picture's description of a board's run: "37 of 256 balls landed in 9 bins, most in bin 5
+// from the left" (the leftmost of equals), or "0 of 256 balls landed in 9 bins".
+std::string BoardDescription(std::span<const std::int16_t> counts, int landed, int total);
+// The same for a finished run's counts, all the board's balls landed.
+std::string FinishedBoardDescription(const Board& board, std::span<const std::int16_t> counts);
+
 // Export Data: the counts of the run going on, or else the finished ones (none when empty).
 void ExportCounts(DemoData& data, const BallRun* live, std::span<const std::int16_t> finished);
 
@@ -115,6 +122,8 @@ public:
     bool Done() const { return m_landed >= m_board.BallsPerRun(); }
     const Board::Counts& Counts() const { return m_counts; }
     int Bins() const { return m_board.Bins(); }
+    // The picture's description now (see BoardDescription).
+    std::string Description() const;
 
 private:
     const BallRun*& m_shown;

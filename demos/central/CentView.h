@@ -24,6 +24,7 @@ public:
 
 protected:
     const char* StatisticName() const override { return "Sample mean"; }
+    const char* HistogramOf() const override { return "sample means"; }
     std::unique_ptr<CSampleDlg> MakeDialog() const override;
     void PrepareStatistic() override;
     float CountAxisTop() const override;

@@ -42,6 +42,7 @@ public:
 
 protected:
     bool ChooseParameters() override;
+    const char* HistogramOf() const override { return "sample means"; }
 
 private:
     CAllDoc& Doc() const;

@@ -1,5 +1,6 @@
 #include "demos/correlation/CorrView.h"
 
+#include <cstdio>
 
 #include "app/DemoData.h"
 #include "app/ViewConventions.h"
@@ -11,7 +12,9 @@ namespace dulm {
 
 CCorrDoc& CCorrView::Doc() const { return static_cast<CCorrDoc&>(*GetDocument()); }
 
-void CCorrView::OnRButtonDown(unsigned /*nFlags*/, Point /*point*/) {
+void CCorrView::OnRButtonDown(unsigned /*nFlags*/, Point /*point*/) { AskPairs(); }
+
+void CCorrView::AskPairs() {
     CCorrDoc& doc = Doc();
     if (doc.m_nPairs != 0) return;  // an interchange is under way
     CPairsDlg dlg;
@@ -23,7 +26,12 @@ void CCorrView::OnRButtonDown(unsigned /*nFlags*/, Point /*point*/) {
 }
 
 // Digits 1 to 9, on the top row or the keypad, interchange that many pairs; "0" interchanges ten.
+// Enter asks how many, as a right click does.
 void CCorrView::OnKeyUp(unsigned nChar, unsigned /*nRepCnt*/, unsigned nFlags) {
+    if (IsEnterKey(nChar)) {
+        AskPairs();
+        return;
+    }
     CCorrDoc& doc = Doc();
     if (const std::optional<int> digit = DigitOfKey(nChar, nFlags))
         doc.m_nPairs = static_cast<std::int16_t>(*digit == 0 ? 10 : *digit);
@@ -40,6 +48,7 @@ void CCorrView::EndInterchange() {
 
 void CCorrView::OnDraw(Dc& dc) {
     const CCorrDoc& doc = Doc();
+    SetStatusText("Right click or Enter: interchange pairs of points; 1-9: interchange that many at once, 0: ten");
     dc.SetBkColor(kGrey);
     dc.SetBkMode(BkMode::Transparent);
     {
@@ -70,6 +79,11 @@ void CCorrView::OnDraw(Dc& dc) {
 
     dc.SetTextColor(kScatterGreen);
     DrawNumber(dc, f.Wl / 2 - 3 * f.cw, 3 * f.ch / 4, "r = %.2f", m_r);
+
+    char line[128];
+    std::snprintf(line, sizeof line, "Scatterplot of 26 points shown as %s, least-squares line through 0 of slope %.2f",
+                  doc.m_bLetters ? "letters" : "circles", static_cast<double>(m_slope));
+    Describe(line);
 }
 
 void CCorrView::DrawLabels(Dc& dc) {

@@ -1,5 +1,5 @@
-// The Correlation demonstration: the 26 points, the least-squares line and r. A right click asks
-// how many pairs to interchange, a digit key interchanges that many at once ("0" ten).
+// The Correlation demonstration: the 26 points, the least-squares line and r. A right click or
+// Enter asks how many pairs to interchange, a digit key interchanges that many at once ("0" ten).
 #pragma once
 
 #include <optional>
@@ -24,6 +24,8 @@ public:
 
 private:
     CCorrDoc& Doc() const;
+    // The pairs dialog, unless an interchange is under way; "OK" interchanges that many.
+    void AskPairs();
     // The end of an interchange: the pairs are cleared and every view of the document redrawn.
     void EndInterchange();
     void DrawLabels(Dc& dc);

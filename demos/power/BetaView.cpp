@@ -77,6 +77,13 @@ void CBetaView::OnDraw(Dc& dc) {
     picture.PutText({x, y0 + 30}, "alpha = 0.05", Away::Down);
     std::snprintf(text, sizeof text, "crit. value = %1.2f", static_cast<double>(crit));
     picture.PutText({x, y0 + 60}, text, Away::Down);
+
+    char line[200];
+    std::snprintf(line, sizeof line,
+                  "Normal curves of the mean under the null hypothesis (0, grey) and the alternatives -1 (blue, "
+                  "hatched below %.4g) and 1 (green, hatched above %.4g)",
+                  -static_cast<double>(crit), static_cast<double>(crit));
+    Describe(line);
 }
 
 void CBetaView::ExportData(DemoData& data) const {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <string>
 
 #include "app/DemoData.h"
 #include "app/ViewConventions.h"
@@ -64,7 +65,10 @@ CRegrDoc& CRegrView::Doc() const { return static_cast<CRegrDoc&>(*GetDocument())
 void CRegrView::OnLButtonDown(unsigned /*nFlags*/, Point point) {
     if (m_bStopped || !m_frame) return;
     Dc dc = GetDC();
-    const Point p = dc.DPtoLP(point);
+    PlaceEnd(dc, dc.DPtoLP(point));
+}
+
+void CRegrView::PlaceEnd(Dc& dc, Point p) {
     const bool right = p.x > m_centroidX;
     (right ? m_right : m_left) = p;
     (right ? m_rightData : m_leftData) = DataOf(p);
@@ -72,9 +76,41 @@ void CRegrView::OnLButtonDown(unsigned /*nFlags*/, Point point) {
     if (m_bWaiting) {
         m_bWaiting = 0;
         DrawChosenEnd(dc, p);
+        DescribeGame();
     } else {
         GetDocument()->UpdateAllViews();
     }
+}
+
+// The arrow keys move the cross a hundredth of the plot (a tenth of a unit) a step, within the
+// plot; the first one shows it on the centroid. Enter places an end at the cross (OnKeyUp).
+void CRegrView::OnKeyDown(unsigned nChar, unsigned /*nRepCnt*/, unsigned /*nFlags*/) {
+    if (m_bStopped || !m_frame) return;
+    const std::optional<ArrowStep> arrow = ArrowOfKey(nChar);
+    if (!arrow) return;
+    const PlotBox box = m_frame->box;
+    if (!m_cross) {
+        m_cross = m_centroid;
+    } else {
+        const int stepX = std::max(1, box.Width() / 100), stepY = std::max(1, box.Height() / 100);
+        m_cross = Point{std::clamp(m_cross->x + arrow->dx * stepX, box.left, box.right),
+                        std::clamp(m_cross->y + arrow->dy * stepY, box.top, box.bottom)};
+    }
+    m_bCrossMoved = true;
+    InvalidateRect();
+}
+
+void CRegrView::DrawCross(Dc& dc, Point p) const {
+    const SelectGuard<Pen> pen(dc, m_pFrame->m_penBlack);
+    constexpr int kGap = 3, kArm = 14;
+    dc.MoveTo(p.x - kArm, p.y);
+    dc.LineTo(p.x - kGap, p.y);
+    dc.MoveTo(p.x + kGap + 1, p.y);
+    dc.LineTo(p.x + kArm + 1, p.y);
+    dc.MoveTo(p.x, p.y - kArm);
+    dc.LineTo(p.x, p.y - kGap);
+    dc.MoveTo(p.x, p.y + kGap + 1);
+    dc.LineTo(p.x, p.y + kArm + 1);
 }
 
 void CRegrView::DrawChosenEnd(Dc& dc, Point p) const {
@@ -85,9 +121,16 @@ void CRegrView::DrawChosenEnd(Dc& dc, Point p) const {
     dc.LineTo(p.x, p.y + 4);
 }
 
-// Esc ends the game: the least-squares line replaces the user's.
-void CRegrView::OnKeyUp(unsigned /*nChar*/, unsigned /*nRepCnt*/, unsigned nFlags) {
-    if (m_bStopped || !IsEscScan(nFlags)) return;
+// Esc ends the game: the least-squares line replaces the user's. Enter places an end at the
+// keyboard's cross, once it shows.
+void CRegrView::OnKeyUp(unsigned nChar, unsigned /*nRepCnt*/, unsigned nFlags) {
+    if (m_bStopped) return;
+    if (IsEnterKey(nChar) && m_cross && m_frame) {
+        Dc dc = GetDC();
+        PlaceEnd(dc, *m_cross);
+        return;
+    }
+    if (!IsEscScan(nFlags)) return;
     m_bStopped = 1;
     m_bRepeatUpdate = 1;
     m_bWaiting = 0;
@@ -101,10 +144,20 @@ bool CRegrView::OnCommandHelp() {
 }
 
 void CRegrView::OnDraw(Dc& dc) {
-    CRegrDoc& doc = Doc();
     SetStatusText(m_bStopped ? ""
-                             : "Click left of the red centroid for your line's left end, right of it for its right "
-                               "end; Esc shows the least-squares line");
+                             : "Click, or arrow keys and Enter: your line's ends left and right of the red "
+                               "centroid; Esc shows the least-squares line");
+    if (m_bCrossMoved) {
+        m_bCrossMoved = false;
+        Doc().m_bFresh = 1;
+    }
+    DrawGame(dc);
+    if (m_cross && !m_bStopped && m_frame) DrawCross(dc, *m_cross);
+    DescribeGame();
+}
+
+void CRegrView::DrawGame(Dc& dc) {
+    CRegrDoc& doc = Doc();
     if (m_bHelpPressed) {
         m_bHelpPressed = 0;
         doc.m_bFresh = 1;
@@ -281,6 +334,37 @@ void CRegrView::DrawResidualLabel(Dc& dc, Point mid, const char* text) const {
                         marker.top < top + extent.cy;
     if (covers) top = mid.y <= m_centroid.y ? marker.top - extent.cy : marker.bottom;
     dc.TextOut(mid.x, top, text);
+}
+
+void CRegrView::DescribeGame() {
+    if (!m_frame) return;
+    const CRegrDoc& doc = Doc();
+    std::string line = "Points";
+    char text[96];
+    for (size_t i = 0; i < kRegrPoints; ++i) {
+        const size_t j = kLeftToRight[i];
+        std::snprintf(text, sizeof text, "%s %c (%g, %.2f)", i == 0 ? "" : ",", doc.m_letters[j], doc.m_x[j], doc.m_y[j]);
+        line += text;
+    }
+    std::snprintf(text, sizeof text, "; centroid (0, %.2f)", doc.m_meanY);
+    line += text;
+    const auto at = [&](const char* what, Point p) {
+        const ScaledPoint d = DataOf(p);
+        std::snprintf(text, sizeof text, "; %s at (%.1f, %.1f)", what, d.u, d.v);
+        line += text;
+    };
+    if (m_bStopped) {
+        std::snprintf(text, sizeof text, "; least-squares line through the centroid, slope %.2f", m_slope);
+        line += text;
+    } else if (m_clicks == 1 && !m_bWaiting) {
+        at("your line's first end", m_leftData ? m_left : m_right);
+    } else if (m_clicks > 1) {
+        const ScaledPoint left = m_leftData.value_or(DataOf({0, 0}));
+        std::snprintf(text, sizeof text, "; your line through (%.1f, %.1f), slope %.2f", left.u, left.v, m_slope);
+        line += text;
+    }
+    if (m_cross && !m_bStopped) at("keyboard cross", *m_cross);
+    Describe(line);
 }
 
 // "a = (-2, 0.123)" and so on, left to right.

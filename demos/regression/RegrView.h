@@ -1,7 +1,8 @@
 // The Regression demonstration, a game of fitting a line by eye: the user pins a line by
 // clicking its ends either side of the centroid and sees its residuals and mean squared error
 // ("err") against that of the least-squares line ("Syx"); Esc ends the game with the
-// least-squares line and the list of the points.
+// least-squares line and the list of the points. Without a mouse, the arrow keys move a cross
+// (shown from the first arrow on) and Enter places an end there, as a click would.
 #pragma once
 
 #include <optional>
@@ -22,6 +23,7 @@ class CRegrView : public CDemoView {
 public:
     void OnDraw(Dc& dc) override;
     void OnLButtonDown(unsigned nFlags, Point point) override;
+    void OnKeyDown(unsigned nChar, unsigned nRepCnt, unsigned nFlags) override;
     void OnKeyUp(unsigned nChar, unsigned nRepCnt, unsigned nFlags) override;
     bool OnCommandHelp() override;
     // The five points, r and Syx, and the user's line and the least-squares line with their errors.
@@ -38,9 +40,19 @@ public:
     double Err() const { return m_err; }
     Point LineFrom() const { return m_lineFrom; }
     Point LineTo() const { return m_lineTo; }
+    // Where the keyboard's cross stands, in logical coordinates; none before the first arrow key.
+    std::optional<Point> Cross() const { return m_cross; }
 
 private:
     CRegrDoc& Doc() const;
+    // The game's picture for the state it is in (OnDraw then adds the keyboard's cross).
+    void DrawGame(Dc& dc);
+    // A click, or Enter at the cross, at p (logical): the end on p's side of the centroid moves there.
+    void PlaceEnd(Dc& dc, Point p);
+    // The keyboard's cross: four arms around an empty middle, so that the point it marks shows.
+    void DrawCross(Dc& dc, Point p) const;
+    // The picture's description: the points' values, the line shown, the cross.
+    void DescribeGame();
     // The grey background, the labels, the letters, r and Syx, and the red centroid marker.
     void DrawScatter(Dc& dc);
     void PlotLetter(Dc& dc, double x, double y, char letter);
@@ -70,6 +82,8 @@ private:
     std::optional<ScaledPoint> m_leftData;
     std::optional<ScaledPoint> m_rightData;
     int m_clicks = 0;  // of this game
+    std::optional<Point> m_cross;  // the keyboard's cross, from the first arrow key on
+    bool m_bCrossMoved = false;    // the next paint starts from a fresh scatterplot, erasing the old cross
 
     // The view's own pens and brush, kept as long as the view.
     const Pen m_penLine{kScatterLine, 0};

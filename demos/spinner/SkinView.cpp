@@ -72,6 +72,7 @@ void CSkinView::OnDraw(Dc& dc) {
     board.Draw(dc, pen);
     if (doc.m_bFinished) {
         PrintFinalCounts(dc, board, doc.m_binCounts);
+        Describe(FinishedBoardDescription(board, doc.m_binCounts));
         return;
     }
     if (m_bHelpPending) {
@@ -92,6 +93,7 @@ void CSkinView::Run(Dc& dc, const Board& board, CSkinDoc& doc) {
     BallRun run(dc, board, m_run);
     RunStatus status(*this, "After a spin any key lets the ball go on, Esc stop, F1 help", "balls landed:",
                      board.BallsPerRun());
+    Describe(run.Description());
     for (;;) {
         run.ShowWaitingBall();
         for (int frame = 0; frame < kSpinnerBoard.framesPerTick; ++frame) {
@@ -109,6 +111,7 @@ void CSkinView::Run(Dc& dc, const Board& board, CSkinDoc& doc) {
             ball.dx = 0;
         }
         status.Progress(run.Landed());
+        Describe(run.Description());
         if (EndOfTick(doc, run, m_bAbort)) return;
     }
 }

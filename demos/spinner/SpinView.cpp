@@ -47,10 +47,15 @@ bool CSpinView::OnCommandHelp() {
     return false;
 }
 
+std::string SpinDescription(char label) {
+    return std::string("The spinner's pointer stopped in sector ") + label;
+}
+
 int CSpinView::DrawSpinner(Dc& dc, Point centre, int radius, int startDeg, int nSectors, std::string_view labels,
                            int labelH, int labelW) {
     srand(static_cast<unsigned>(time(nullptr) % 256 * 255));
     m_centre = centre;
+    m_labels = labels;
     const double a0 = startDeg * kRadiansPerDegree;
     m_scale = SpinnerScale::For(nSectors);
     m_perMs = CalibrateDelay();
@@ -103,6 +108,7 @@ int CSpinView::Spin(Dc& dc) {
     const Pen& grey = m_pFrame->m_penGrey;
     const Pen& light = m_pFrame->m_penLightGrey;
     const SelectGuard<Pen> keep(dc, light);
+    Describe("The spinner's pointer is whirling");
     std::int64_t pause = m_perMs;
     for (int j = 0; j <= last; ++j) {
         const int i = j % ticks;
@@ -117,6 +123,8 @@ int CSpinView::Spin(Dc& dc) {
     const Point next = m_tips[size_t(stop + 1)];
     const Point between{(tip.x + next.x) / 2, (tip.y + next.y) / 2};
     DrawPointer(dc, between, light);
+    const size_t sector = size_t(m_scale.SectorOf(stop));
+    Describe(SpinDescription(sector < m_labels.size() ? m_labels[sector] : '?'));
     WaitKeyUp();
     DrawPointer(dc, between, grey);
 

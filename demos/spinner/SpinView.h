@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "app/DemoView.h"
@@ -27,6 +28,9 @@ struct SpinnerScale {
     std::optional<int> StopOf(std::int16_t result) const;
     int SectorOf(int stop) const { return stop / perSector; }
 };
+
+// The picture's description of a pointer at rest: "The spinner's pointer stopped in sector R".
+std::string SpinDescription(char label);
 
 class CSpinView : public CDemoView {
 public:
@@ -61,6 +65,7 @@ private:
     int m_perMs = 1;                 // busy-loop iterations a millisecond
     int m_perMsFifth = 0;            // what each of the last 120 steps adds to the pause
     int m_bCancelSpin = 0;
+    std::string_view m_labels;  // the sectors' labels, which the view keeps
 };
 
 }  // namespace dulm

@@ -28,6 +28,7 @@ public:
 
 protected:
     const char* StatisticName() const override { return "t"; }
+    const char* HistogramOf() const override { return "t scores"; }
     std::unique_ptr<CSampleDlg> MakeDialog() const override;
     void PrepareStatistic() override;
     float CountAxisTop() const override;

@@ -150,6 +150,8 @@ int CTargetView::RunTrial(Dc& dc, std::int16_t speed, std::int16_t size, int div
         }
 
         Point centre{-3 * half.cx, m_units.centreY};
+        Describe(part ? "A target flies in from the left across the marked-off left part of the screen"
+                      : "A target flies in from the left across the screen");
         {
             const SelectGuard<Brush> hollow(dc, Brush::Hollow());
             m_bClicked = 0;
@@ -169,6 +171,7 @@ int CTargetView::RunTrial(Dc& dc, std::int16_t speed, std::int16_t size, int div
             }
         }
         FillBlack(dc);  // wipes the target and all text (under a clip, the visible strip only)
+        Describe({});
         char text[32];
         std::snprintf(text, sizeof text, "%hd points. ", static_cast<short>(score));
         ShowAndWait(dc, m_layout.promptY, text);

@@ -26,6 +26,7 @@ public:
 
 protected:
     const char* StatisticName() const override { return "Sample variance"; }
+    const char* HistogramOf() const override { return "sample variances"; }
     std::unique_ptr<CSampleDlg> MakeDialog() const override;
     void PrepareStatistic() override;
     float CountAxisTop() const override;

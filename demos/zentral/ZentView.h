@@ -27,6 +27,7 @@ public:
 
 protected:
     const char* StatisticName() const override { return "Sample mean"; }
+    const char* HistogramOf() const override { return "z scores of sample means"; }
     std::unique_ptr<CSampleDlg> MakeDialog() const override;
     void PrepareStatistic() override;
     float CountAxisTop() const override;

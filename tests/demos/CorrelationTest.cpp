@@ -105,7 +105,7 @@ struct Case {
     const char* name;
     int pairs;  // 0: nothing changes and nothing is redrawn
     KeyStroke key;
-    std::vector<DialogAnswer> answers;  // for a right click
+    std::vector<DialogAnswer> answers;  // for a right click or Enter
     std::vector<std::string> prompts;
 };
 void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
@@ -116,6 +116,7 @@ TEST_P(CorrelationInterchanges, ChangeOnlyThePairingAndRedrawOnlyWhenTheyHappen)
     const Case& c = GetParam();
     Scenario s(res::IDR_CORRELATION, Seeded());
     if (c.key.vk) {
+        for (const DialogAnswer& a : c.answers) s.User().QueueDialog(a);  // for Enter
         s.KeyAt(100, c.key);
     } else {
         for (const DialogAnswer& a : c.answers) s.User().QueueDialog(a);
@@ -150,7 +151,10 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"DialogDefaultOne", 1, {}, {}, {}}, Case{"DialogCancel", 0, {}, {kCancel}, {}},
                       Case{"ElevenThenCancel", 0, {}, {Pairs("11"), kCancel}, {kRange}},
                       Case{"TextThenCancel", 0, {}, {Pairs("x"), kCancel}, {"Please enter an integer."}},
-                      Case{"ZeroThenTen", 10, {}, {Pairs("0"), Pairs("10")}, {kRange}}),
+                      Case{"ZeroThenTen", 10, {}, {Pairs("0"), Pairs("10")}, {kRange}},
+                      // Enter asks as a right click does.
+                      Case{"EnterFour", 4, *KeyByName("enter"), {Pairs("4")}, {}},
+                      Case{"EnterCancel", 0, *KeyByName("enter"), {kCancel}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Correlation, CirclesAndLettersRedrawOnlyWhenTheModeChangesAndCarryCheckMarks) {

@@ -136,6 +136,68 @@ bool MarkerUncovered(const Scenario& s, Point c) {
     return true;
 }
 
+// Without a mouse: the first arrow shows a cross on the centroid, each later one moves it a
+// hundredth of the plot, never out of it, and Enter places the end on its side as a click there
+// would. Esc ends the game as before, and the cross goes with it.
+TEST(Regression, ArrowKeysMoveACrossAndEnterPlacesAnEndThere) {
+    Scenario s(res::IDR_REGRESSION, Options());
+    ASSERT_EQ(s.RunToQuiescence(), Activity::Quiescent);
+    const TextRecord* minus5 = nullptr;
+    for (const TextRecord& r : s.TextLog())
+        if (r.text == "-5" && r.x > 0) minus5 = &r;
+    ASSERT_TRUE(minus5);
+    const int cw = minus5->x / 2, ch = 699 - minus5->y;
+    // The plot runs from 2 cw to 999 - cw across and from 2 ch - ch / 2 to 699 - ch - ch / 2 down.
+    const int stepX = (999 - 3 * cw) / 100, stepY = (699 - 3 * ch) / 100;
+    const std::optional<Point> c = CentroidMarker(s);
+    ASSERT_TRUE(c);
+    const KeyStroke right = *KeyByName("right"), left = *KeyByName("left"), up = *KeyByName("up");
+    const KeyStroke enter = *KeyByName("enter"), esc = *KeyByName("esc");
+    const CRegrView& view = s.GetView<CRegrView>();
+    EXPECT_FALSE(view.Cross());
+    EXPECT_NE(s.Pixel(c->x + 8, c->y), kBlack);
+
+    s.KeyDownAt(100, right);
+    s.RunToQuiescence();
+    EXPECT_EQ(view.Cross(), c);
+    EXPECT_EQ(s.Pixel(c->x + 8, c->y), kBlack);  // its right arm
+    EXPECT_EQ(s.Pixel(c->x - 8, c->y), kBlack);
+    for (int k = 0; k < 3; ++k) s.KeyDownAt(200 + k, right);
+    s.KeyUpAt(300, enter);
+    s.RunToQuiescence();
+    EXPECT_EQ(view.Cross(), (Point{c->x + 3 * stepX, c->y}));
+    EXPECT_EQ(view.RightEnd(), view.Cross());
+    EXPECT_FALSE(view.Waiting());
+
+    for (int k = 0; k < 13; ++k) s.KeyDownAt(400 + k, left);
+    s.KeyUpAt(500, enter);
+    s.RunToQuiescence();
+    EXPECT_EQ(view.LeftEnd(), (Point{c->x - 10 * stepX, c->y}));
+    EXPECT_EQ(view.Slope(), 0.0);  // both ends at the centroid's height
+    double mean = 0.0;
+    for (double y : kYs) mean += y / 5.0;
+    EXPECT_NEAR(view.Err(), MeanSquaredResidual(mean, 0.0), 0.05);
+    EXPECT_TRUE(s.Drew(Format("err = %.7f", view.Err())));
+
+    for (int k = 0; k < 200; ++k) s.KeyDownAt(600 + k, up);
+    s.RunToQuiescence();
+    const Point top{c->x - 10 * stepX, 2 * ch - ch / 2};
+    EXPECT_EQ(view.Cross(), top);
+    s.KeyDownAt(850, *KeyByName("down"));
+    s.KeyDownAt(851, *KeyByName("down"));
+    s.RunToQuiescence();
+    const Point last{top.x, top.y + 2 * stepY};
+    EXPECT_EQ(view.Cross(), last);
+    EXPECT_EQ(s.Pixel(last.x + 8, last.y), kBlack);
+
+    s.KeyUpAt(900, esc);
+    s.KeyDownAt(1000, right);  // ignored once the game is over
+    s.RunToQuiescence();
+    EXPECT_TRUE(view.Stopped());
+    EXPECT_EQ(view.Cross(), last);
+    EXPECT_NE(s.Pixel(last.x + 8, last.y), kBlack);
+}
+
 // The first click marks its end at once; a resize that changes the frame (a larger scaled font)
 // keeps the user's line where the clicks put it, err included.
 TEST(Regression, TheFirstEndShowsAtOnceAndAResizeKeepsTheLine) {

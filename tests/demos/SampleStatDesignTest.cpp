@@ -74,22 +74,48 @@ TEST_P(SampleStatDesign, RepaintOfAFinishedRunRedrawsTheSamePictureWithoutSampli
     EXPECT_EQ(Outcome(s).done, done);
 }
 
-TEST_P(SampleStatDesign, PauseKeyStepsOneSamplePerKeyPressUntilAnotherKey) {
+// Pause, and Space for keyboards without Pause, step the run.
+TEST_P(SampleStatDesign, StepKeysStepOneSamplePerKeyPressUntilAnotherKey) {
+    for (const char* step : {"pause", "space"}) {
+        SCOPED_TRACE(step);
+        Scenario s(GetParam().id);
+        s.User().QueueDialog(Parameters("1000", "2", 0));
+        s.KeyAt(10, *KeyByName(step));
+        EXPECT_EQ(s.RunUntil(100000), Activity::Quiescent);  // the second sample waits for a key
+        EXPECT_EQ(SampleLines(s, kBlack).size(), 2u);
+        s.KeyAt(s.NowMs() + 10, *KeyByName(step));  // one more sample, still stepping
+        EXPECT_EQ(s.RunUntil(200000), Activity::Quiescent);
+        EXPECT_EQ(SampleLines(s, kBlack).size(), 3u);
+        s.KeyAt(s.NowMs() + 10, *KeyByName("a"));  // back to 2500 ms pauses
+        const std::int64_t pressed = s.NowMs() + 10;
+        EXPECT_EQ(s.RunUntil(pressed + 2400), Activity::Horizon);
+        EXPECT_EQ(SampleLines(s, kBlack).size(), 4u);
+        s.RunUntil(pressed + 2600);
+        EXPECT_EQ(SampleLines(s, kBlack).size(), 5u);
+        EXPECT_EQ(SampleLines(s, kGrey).size(), 4u);  // every line but the one showing was erased
+    }
+}
+
+// The description counts what the bars count and names the tallest bar's column, mid-run and
+// finished, and a repaint of the finished picture says the same.
+TEST_P(SampleStatDesign, DescriptionFollowsTheHistogram) {
     Scenario s(GetParam().id);
-    s.User().QueueDialog(Parameters("1000", "2", 0));
-    s.KeyAt(10, *KeyByName("pause"));
-    EXPECT_EQ(s.RunUntil(100000), Activity::Quiescent);  // the second sample waits for a key
-    EXPECT_EQ(SampleLines(s, kBlack).size(), 2u);
-    s.KeyAt(s.NowMs() + 10, *KeyByName("pause"));  // one more sample, still stepping
-    EXPECT_EQ(s.RunUntil(200000), Activity::Quiescent);
-    EXPECT_EQ(SampleLines(s, kBlack).size(), 3u);
-    s.KeyAt(s.NowMs() + 10, *KeyByName("space"));  // back to 2500 ms pauses
-    const std::int64_t pressed = s.NowMs() + 10;
-    EXPECT_EQ(s.RunUntil(pressed + 2400), Activity::Horizon);
-    EXPECT_EQ(SampleLines(s, kBlack).size(), 4u);
-    s.RunUntil(pressed + 2600);
-    EXPECT_EQ(SampleLines(s, kBlack).size(), 5u);
-    EXPECT_EQ(SampleLines(s, kGrey).size(), 4u);  // every line but the one showing was erased
+    StartWithoutPauses(s, "50000");
+    s.KeyUpAt(kMidRunMs, *KeyByName("esc"));
+    ASSERT_EQ(s.RunToQuiescence(), Activity::Quiescent);
+    const RunOutcome out = Outcome(s);
+    const HistogramBins& bins = *out.bins;
+    int tallest = 0;
+    for (int k = 1; k < bins.Records(); ++k)
+        if (bins[k].count > bins[tallest].count) tallest = k;
+    char at[32];
+    std::snprintf(at, sizeof at, ", tallest bar at %.3g", double(bins.Lower(tallest) + bins.ColumnWidth() / 2.0f));
+    const std::string described = s.Host().GetCanvas()->Description();
+    EXPECT_TRUE(described.starts_with("Histogram of " + std::to_string(long(out.done)) + " ")) << described;
+    EXPECT_TRUE(described.ends_with(at)) << described;
+    s.PaintAt(s.NowMs() + 10);
+    s.RunToQuiescence();
+    EXPECT_EQ(s.Host().GetCanvas()->Description(), described);
 }
 
 TEST_P(SampleStatDesign, HelpDuringAPausedRunAbortsItAndTheNextPaintStartsOver) {

@@ -48,6 +48,10 @@ TEST(RenderOptionsTest, RefusesWhatItCannotRun) {
     EXPECT_EQ(why, "--out FILE.png or --csv FILE.csv is required");
     EXPECT_FALSE(Parse({"central", "--csv", "-", "--text"}, &why));
     EXPECT_EQ(why, "--text and --csv - both write to standard output");
+    EXPECT_FALSE(Parse({"central", "--out", "-", "--describe"}, &why));
+    EXPECT_EQ(why, "--describe and --out - both write to standard output");
+    EXPECT_FALSE(Parse({"central", "--csv", "-", "--describe"}, &why));
+    EXPECT_EQ(why, "--describe and --csv - both write to standard output");
     EXPECT_FALSE(Parse({"central", "--csv", "-", "--out", "-"}, &why));
     EXPECT_EQ(why, "--out - and --csv - both write to standard output");
     EXPECT_FALSE(Parse({"central", "--csv", ""}, &why));
@@ -256,6 +260,29 @@ TEST(RenderTest, WritesThePictureAndTheTextLog) {
     const QImage image(QString::fromStdString(out));
     ASSERT_EQ(image.size(), QSize(640, 480));
     EXPECT_EQ(image.pixel(320, 240) & 0xFFFFFFu, kGrey.Rgb());
+}
+
+// The description comes after the texts, on a line of its own, and only when asked for; the
+// texts are the same with it or without it.
+TEST(RenderTest, DescribePrintsThePicturesDescriptionAfterTheTexts) {
+    const std::string out = testing::TempDir() + "/render-describe.png";
+    std::string printed[2];
+    for (int i = 0; i < 2; ++i) {
+        std::vector<std::string> args{"alpha", "--out", out, "--size", "640x480", "--text"};
+        if (i == 1) args.push_back("--describe");
+        RenderOptions o = *Parse(args);
+        std::ostringstream text, err;
+        ASSERT_EQ(Render(o, text, err), 0) << err.str();
+        printed[i] = text.str();
+    }
+    const std::string line = "Description: Normal density curve, the rejection region shaded above 1.645\n";
+    EXPECT_EQ(printed[1], printed[0] + line);
+    EXPECT_EQ(printed[0].find("Description:"), std::string::npos);
+    // Nothing at all for a picture without one: a window whose dialog was cancelled.
+    RenderOptions o = *Parse({"alpha", "--out", out, "--dialog", "cancel", "--describe"});
+    std::ostringstream text, err;
+    ASSERT_EQ(Render(o, text, err), 0) << err.str();
+    EXPECT_EQ(text.str(), "");
 }
 
 TEST(RenderOptionsTest, ReadsScalesInHundredthsFrom1To4AndThePalettes) {
