@@ -13,6 +13,7 @@
 
 #include "qt/AccessiblePicture.h"
 #include "qt/DialogLook.h"
+#include "res/Dialogs.h"
 #include "res/Resources.h"
 
 namespace dulm {
@@ -29,24 +30,6 @@ void SetRadioChecked(QAbstractButton& button, bool checked) {
     if (exclusive) group->setExclusive(false);
     button.setChecked(checked);
     if (exclusive) group->setExclusive(true);
-}
-
-// What a screen reader says of a radio group after each button's own text: the templates draw no
-// caption around their groups, whose meaning the dialog's layout shows.
-QString RadioGroupName(unsigned dialogId, int firstId) {
-    switch (dialogId) {
-    case res::IDD_CENTRAL:
-    case res::IDD_STUDENTT:
-    case res::IDD_VARIANCE:
-    case res::IDD_ZENTRAL:
-        return "Population";
-    case res::IDD_ALPHA:
-        return firstId == 1003 ? "Distribution" : "Tails";
-    case res::IDD_SPINNER:
-        return "Probability of left";
-    default:
-        return {};
-    }
 }
 
 bool Overlap(int a, int aLength, int b, int bLength) { return a < b + bLength && b < a + aLength; }
@@ -117,7 +100,7 @@ void TemplateDialog::NameControls() {
     for (const DialogControl& control : tmpl.controls) {
         QWidget* widget = Control(control.id);
         if (control.kind == ControlKind::AutoRadio || control.kind == ControlKind::Radio) {
-            if (control.group || group.isNull()) group = RadioGroupName(tmpl.id, control.id);
+            if (control.group || group.isNull()) group = QString::fromStdString(res::RadioGroupName(tmpl.id, control.id));
             if (widget && !group.isEmpty()) widget->setAccessibleDescription(group);
             continue;
         }

@@ -145,4 +145,16 @@ const std::vector<const DialogTemplate*>& AllDialogs() {
     return all;
 }
 
+std::string RadioGroupName(unsigned dialogId, int firstId) {
+    switch (dialogId) {
+    case IDD_CENTRAL:
+    case IDD_STUDENTT:
+    case IDD_VARIANCE:
+    case IDD_ZENTRAL: return firstId == 1003 ? "Population" : "";
+    case IDD_ALPHA: return firstId == 1003 ? "Distribution" : firstId == 1011 ? "Tails" : "";
+    case IDD_SPINNER: return firstId == 1003 ? "Probability of left" : "";
+    default: return "";
+    }
+}
+
 }  // namespace dulm::res

@@ -1,6 +1,7 @@
 // Dialog templates.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "platform/DialogTemplate.h"
@@ -21,5 +22,9 @@ const DialogTemplate& PowerDialog();             // 127
 
 // Every template above, in the order of their ids.
 const std::vector<const DialogTemplate*>& AllDialogs();
+
+// What a screen reader calls the radio group that starts at firstId in the dialog: the templates
+// draw no caption around their groups, whose meaning the layout shows. Empty for no such group.
+std::string RadioGroupName(unsigned dialogId, int firstId);
 
 }  // namespace dulm::res

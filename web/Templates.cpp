@@ -62,6 +62,8 @@ void WriteTemplate(JsonWriter& json, const DialogTemplate& tmpl) {
         WriteRect(json, c.rect);
         if (c.group) json.Member("group", true);
         if (c.textLeft) json.Member("textLeft", true);
+        if (c.group)
+            if (const std::string name = res::RadioGroupName(tmpl.id, c.id); !name.empty()) json.Member("groupName", name);
         json.EndObject();
     }
     json.EndArray().EndObject();

@@ -442,7 +442,7 @@ export class TemplateDialog extends Modal {
   }
 
   // Places every control by its template rectangle; a radio group sits in a box of its own
-  // (named by its buttons) that holds its buttons.
+  // (named by the template, else by its buttons) that holds its buttons.
   placeControls() {
     const place = (element, rect, origin = { left: 0, top: 0 }) => {
       element.style.left = `${rect.left - origin.left}px`;
@@ -467,7 +467,8 @@ export class TemplateDialog extends Modal {
         box = document.createElement('div');
         box.className = 'dulm-radio-group';
         box.setAttribute('role', 'radiogroup');
-        box.setAttribute('aria-label', members.map((m) => mnemonic(m.control.text).text).join(', '));
+        box.setAttribute('aria-label', members[0].control.groupName ??
+                         members.map((m) => mnemonic(m.control.text).text).join(', '));
         box.style.left = `${bounds.left}px`;
         box.style.top = `${bounds.top}px`;
         groupBoxes.set(item.group, box);
