@@ -1,9 +1,12 @@
-// The page for a screen reader: every control of every dialog, message box, the New list and
-// About has a name, radio buttons are radio buttons in a named group, and each picture is read
-// out as its texts.
+// The page for a screen reader and the keyboard: every control of every dialog, message box, the
+// New list and About has a name, radio buttons sit in a named group, each picture is read out as
+// its texts and description, and Regression's ends can be placed without a mouse.
 import assert from 'node:assert/strict';
 import { after, before, describe, it } from 'node:test';
-import { launch, newDemo, rest, startPage } from './lib.mjs';
+import {
+  canvasPicture, launch, linkOf, newDemo, openPage, pictureDifference, pictureOf, renderPicture, renderPrinted, rest,
+  startPage,
+} from './lib.mjs';
 
 const newList = ['111', '116', '110', '4', '121', '105', '106', '124', '126', '3', '128', '112', '120'];
 const APP_ABOUT = 57664;
@@ -53,6 +56,42 @@ describe('screen readers', () => {
     await page.waitForSelector('.dulm-dialog');
     faults.push(...(await nameless(page, '.dulm-dialog')).map((f) => `About: ${f}`));
     assert.deepEqual(faults, []);
+    assert.deepEqual(problems, []);
+    await page.close();
+  });
+
+  it('reads the picture out: its texts and description as the render tool gives them, after the last change', async () => {
+    for (const demo of ['power', 'regression']) {
+      const args = [demo, '--size', '640x480', '--time', '42'];
+      const { page, problems } = await openPage(browser, linkOf(args));
+      await rest(page);
+      const printed = renderPrinted([...args, '--shown-text', '--describe']).split('\n').filter((l) => l);
+      const description = printed.pop().replace(/^Description: /, '');
+      // x y #rrggbb text
+      const texts = printed.map((line) => line.split(' ').slice(3).join(' ').trim()).filter((t) => t);
+      const spoken = () => page.$eval('.dulm-offscreen', (s) => ({
+        description: s.querySelector('p').textContent,
+        texts: [...s.querySelectorAll('li')].map((li) => li.textContent),
+      }));
+      await page.waitForFunction((n) => document.querySelectorAll('.dulm-offscreen li').length === n, {}, texts.length);
+      assert.deepEqual(await spoken(), { description, texts });
+      assert.deepEqual(problems, []);
+      await page.close();
+    }
+  });
+
+  it("places Regression's two ends with the arrow keys and Enter, as the render tool does", async () => {
+    const args = ['regression', '--size', '640x480', '--time', '42'];
+    const { page, problems } = await openPage(browser, linkOf(args));
+    await rest(page);
+    await page.focus(pictureOf());
+    const keys = ['ArrowRight', 'ArrowRight', 'Enter', 'ArrowLeft', 'ArrowUp', 'Enter'];
+    for (const key of keys) await page.keyboard.press(key);
+    await rest(page);
+    const names = { ArrowRight: 'right', ArrowLeft: 'left', ArrowUp: 'up', Enter: 'enter' };
+    const events = keys.map((key, i) => `key:${names[key]}@${i + 1}`).join(';');
+    const want = renderPicture([...args, '--events', events]);
+    assert.equal(pictureDifference('regression keys', await canvasPicture(page, pictureOf()), want), '');
     assert.deepEqual(problems, []);
     await page.close();
   });

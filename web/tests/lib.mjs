@@ -81,6 +81,11 @@ export function renderPicture(args) {
   return decodePng(execFileSync(need('DULM_RENDER'), [...args, '--out', '-'], { maxBuffer: 1 << 30 }));
 }
 
+// What dulm-render prints for the options (--shown-text, --describe), with its picture thrown away.
+export function renderPrinted(args) {
+  return execFileSync(need('DULM_RENDER'), [...args, '--out', path.join(work, 'printed.png')], { encoding: 'utf8' });
+}
+
 // What a window's canvas shows, read back as a PNG.
 export async function canvasPicture(page, selector) {
   const url = await page.$eval(selector, (c) => c.toDataURL('image/png'));

@@ -3,11 +3,14 @@
 
 // The engine's name of the key of a browser key event, or null for a key that means nothing to
 // the demonstrations (it is not passed on). A keypad digit is one only while Num Lock is on: with
-// it off the key is a cursor key, as on the desktop.
+// it off the key is a cursor key, as on the desktop (its arrows are arrows).
 export function keyName(event) {
   const code = event.code;
   if (/^Digit[0-9]$/.test(code)) return code.slice(5);
-  if (/^Numpad[0-9]$/.test(code)) return /^[0-9]$/.test(event.key) ? `num${code.slice(6)}` : null;
+  if (/^Numpad[0-9]$/.test(code)) {
+    if (/^[0-9]$/.test(event.key)) return `num${code.slice(6)}`;
+    return { ArrowLeft: 'left', ArrowRight: 'right', ArrowUp: 'up', ArrowDown: 'down' }[event.key] ?? null;
+  }
   if (/^Key[A-Z]$/.test(code)) return code.slice(3).toLowerCase();
   switch (code) {
     case 'Escape': return 'esc';
@@ -17,6 +20,11 @@ export function keyName(event) {
     case 'Space': return 'space';
     case 'Enter':
     case 'NumpadEnter': return 'enter';
+    // The arrows move Regression's cross.
+    case 'ArrowLeft': return 'left';
+    case 'ArrowRight': return 'right';
+    case 'ArrowUp': return 'up';
+    case 'ArrowDown': return 'down';
     default: return null;
   }
 }
