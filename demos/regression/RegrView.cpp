@@ -348,9 +348,11 @@ void CRegrView::DescribeGame() {
     }
     std::snprintf(text, sizeof text, "; centroid (0, %.2f)", doc.m_meanY);
     line += text;
+    // A value that shows as zero at one decimal is said as 0.0, never -0.0.
+    const auto tenth = [](double v) { return std::abs(v) < 0.05 ? 0.0 : v; };
     const auto at = [&](const char* what, Point p) {
         const ScaledPoint d = DataOf(p);
-        std::snprintf(text, sizeof text, "; %s at (%.1f, %.1f)", what, d.u, d.v);
+        std::snprintf(text, sizeof text, "; %s at (%.1f, %.1f)", what, tenth(d.u), tenth(d.v));
         line += text;
     };
     if (m_bStopped) {
@@ -360,7 +362,8 @@ void CRegrView::DescribeGame() {
         at("your line's first end", m_leftData ? m_left : m_right);
     } else if (m_clicks > 1) {
         const ScaledPoint left = m_leftData.value_or(DataOf({0, 0}));
-        std::snprintf(text, sizeof text, "; your line through (%.1f, %.1f), slope %.2f", left.u, left.v, m_slope);
+        std::snprintf(text, sizeof text, "; your line through (%.1f, %.1f), slope %.2f", tenth(left.u), tenth(left.v),
+                      m_slope);
         line += text;
     }
     if (m_cross && !m_bStopped) at("keyboard cross", *m_cross);
