@@ -55,6 +55,14 @@ const TextRecord* Find(const Scenario& s, const std::string& text) {
     return nullptr;
 }
 
+// The scatterplot's character cell, from the "-5" under the x axis: it stands at 2 cw on the row
+// H - 1 - ch of a 1000 x 700 canvas. Zero when the scatterplot has no such label.
+Size CharacterCell(const Scenario& s) {
+    for (const TextRecord& r : s.TextLog())
+        if (r.text == "-5" && r.x > 0) return {r.x / 2, 699 - r.y};
+    return {};
+}
+
 TEST(Regression, FiveDrawsThenOnlyTheScatterplotWhichOnlyARepaintAfterF1Redraws) {
     Scenario s(res::IDR_REGRESSION, Options());
     s.PaintAt(100);  // while waiting: nothing
@@ -84,15 +92,12 @@ TEST(Regression, FiveDrawsThenOnlyTheScatterplotWhichOnlyARepaintAfterF1Redraws)
 }
 
 // Clicking on the points a and e pins (nearly) the line through them. The letters are centred
-// on their points; the "-5" under the x axis stands at 2 cw on the row H - 1 - ch.
+// on their points.
 TEST(Regression, ClicksPinTheEndOnTheirSideOfTheCentroidAndTheFirstOnlyRecords) {
     Scenario s(res::IDR_REGRESSION, Options());
     ASSERT_EQ(s.RunToQuiescence(), Activity::Quiescent);
-    const TextRecord* minus5 = nullptr;
-    for (const TextRecord& r : s.TextLog())
-        if (r.text == "-5" && r.x > 0) minus5 = &r;
-    ASSERT_TRUE(minus5);
-    const int cw = minus5->x / 2, ch = 699 - minus5->y;
+    const auto [cw, ch] = CharacterCell(s);
+    ASSERT_GT(cw, 0);
     const Point a{Find(s, "a")->x + cw / 2, Find(s, "a")->y + ch / 2};
     const Point e{Find(s, "e")->x + cw / 2, Find(s, "e")->y + ch / 2};
     const size_t texts = s.TextLog().size();
@@ -142,11 +147,8 @@ bool MarkerUncovered(const Scenario& s, Point c) {
 TEST(Regression, ArrowKeysMoveACrossAndEnterPlacesAnEndThere) {
     Scenario s(res::IDR_REGRESSION, Options());
     ASSERT_EQ(s.RunToQuiescence(), Activity::Quiescent);
-    const TextRecord* minus5 = nullptr;
-    for (const TextRecord& r : s.TextLog())
-        if (r.text == "-5" && r.x > 0) minus5 = &r;
-    ASSERT_TRUE(minus5);
-    const int cw = minus5->x / 2, ch = 699 - minus5->y;
+    const auto [cw, ch] = CharacterCell(s);
+    ASSERT_GT(cw, 0);
     // The plot runs from 2 cw to 999 - cw across and from 2 ch - ch / 2 to 699 - ch - ch / 2 down.
     const int stepX = (999 - 3 * cw) / 100, stepY = (699 - 3 * ch) / 100;
     const std::optional<Point> c = CentroidMarker(s);
@@ -228,11 +230,9 @@ TEST(Regression, NoResidualLengthCoversTheCentroidMarker) {
     ASSERT_EQ(first.RunToQuiescence(), Activity::Quiescent);
     const std::optional<Point> c = CentroidMarker(first);
     ASSERT_TRUE(c);
-    const TextRecord* minus5 = nullptr;
-    for (const TextRecord& r : first.TextLog())
-        if (r.text == "-5" && r.x > 0) minus5 = &r;
-    ASSERT_TRUE(minus5);
-    const int pointY = Find(first, "c")->y + (699 - minus5->y) / 2;
+    const Size cell = CharacterCell(first);
+    ASSERT_GT(cell.cy, 0);
+    const int pointY = Find(first, "c")->y + cell.cy / 2;
     for (int off = -8; off <= 8; ++off) {
         Scenario s(res::IDR_REGRESSION, Options());
         const int lineY = 2 * (c->y + off) - pointY;
