@@ -37,6 +37,15 @@ Command InputOf(int window, const MSG& message) {
     return c;
 }
 
+// A window's view drawn at another size: the client area's, or a printed page's.
+Command SizedOf(Command::Kind kind, int window, int width, int height) {
+    Command c;
+    c.kind = kind;
+    c.window = window;
+    c.size = {width, height};
+    return c;
+}
+
 // The help file that travels with the page, read at its first use.
 const HelpFile* Help() {
     static const std::optional<HelpFile> file = HelpFile::Load("/help/dulm.hlp");
@@ -166,11 +175,7 @@ EMSCRIPTEN_KEEPALIVE void dulm_help(int window) { Shell::Instance().Post(InputOf
 EMSCRIPTEN_KEEPALIVE void dulm_paint(int window) { Shell::Instance().Post(InputOf(window, MSG{WM_PAINT, 0, 0, {}})); }
 
 EMSCRIPTEN_KEEPALIVE void dulm_resize(int window, int width, int height) {
-    Command c;
-    c.kind = Command::Kind::Resize;
-    c.window = window;
-    c.size = {width, height};
-    Shell::Instance().Post(c);
+    Shell::Instance().Post(SizedOf(Command::Kind::Resize, window, width, height));
 }
 
 // Every picture in the projector's colours (1) or the classic ones (0).
@@ -184,11 +189,7 @@ EMSCRIPTEN_KEEPALIVE void dulm_palette(int projector) {
 // The picture drawn again for a page of width x height pixels (the canvas's shape kept by the
 // page); Note::Printed says when dulm_print_frame has it.
 EMSCRIPTEN_KEEPALIVE void dulm_print(int window, int width, int height) {
-    Command c;
-    c.kind = Command::Kind::Print;
-    c.window = window;
-    c.size = {width, height};
-    Shell::Instance().Post(c);
+    Shell::Instance().Post(SizedOf(Command::Kind::Print, window, width, height));
 }
 
 // The picture: a pointer to width x height x 4 bytes, or 0; dulm_frame_size then gives
