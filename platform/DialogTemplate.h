@@ -37,4 +37,13 @@ struct DialogTemplate {
     std::vector<const DialogControl*> RadioGroup(int firstId) const;
 };
 
+// The static texts that say what an edit is for, for screen readers and mnemonics: its name is
+// the text at its left on its row (the upper one where a hint of its range sits below it), else
+// the nearest text above it; the other texts of its row (the range) describe it, in template order.
+struct EditLabels {
+    const DialogControl* name = nullptr;
+    std::vector<const DialogControl*> hints;
+};
+EditLabels LabelsOf(const DialogTemplate& tmpl, const DialogControl& edit);
+
 }  // namespace dulm

@@ -32,8 +32,6 @@ void SetRadioChecked(QAbstractButton& button, bool checked) {
     if (exclusive) group->setExclusive(true);
 }
 
-bool Overlap(int a, int aLength, int b, int bLength) { return a < b + bLength && b < a + aLength; }
-
 }  // namespace
 
 // The average character width is taken over the 52 letters, as dialog base units always were,
@@ -87,15 +85,10 @@ TemplateDialog::TemplateDialog(CDialog& dialog, HelpRequest help, QWidget* paren
     FocusFirstControl();
 }
 
-// An edit is named by its label: the static text at its left on its row (the upper one where a
-// hint of its range sits below it), else the nearest one above it; the other texts of its row
-// (the range) describe it. Each radio button of a group says the group's name after its own.
+// An edit is named by its label and described by its range (LabelsOf); each radio button of a
+// group says the group's name after its own.
 void TemplateDialog::NameControls() {
     const DialogTemplate& tmpl = m_dialog->Template();
-    std::vector<std::pair<const DialogControl*, QLabel*>> labels;
-    for (const DialogControl& control : tmpl.controls)
-        if (control.kind == ControlKind::Static && !control.text.empty())
-            if (auto* label = qobject_cast<QLabel*>(m_labels.value(&control))) labels.emplace_back(&control, label);
     QString group;
     for (const DialogControl& control : tmpl.controls) {
         QWidget* widget = Control(control.id);
@@ -107,33 +100,11 @@ void TemplateDialog::NameControls() {
         group = QString();
         auto* edit = qobject_cast<QLineEdit*>(widget);
         if (control.kind != ControlKind::Edit || !edit) continue;
-        const DialogRect& e = control.rect;
-        QLabel* name = nullptr;
-        int nameY = 0;
+        const EditLabels labels = LabelsOf(tmpl, control);
+        if (auto* name = qobject_cast<QLabel*>(m_labels.value(labels.name))) name->setBuddy(edit);
         QStringList hints;
-        for (const auto& [c, label] : labels) {
-            const DialogRect& r = c->rect;
-            if (!Overlap(r.y, r.cy, e.y, e.cy)) continue;
-            if (r.x < e.x && (!name || r.y < nameY)) {
-                if (name) hints.prepend(name->text());
-                name = label;
-                nameY = r.y;
-            } else {
-                hints.append(label->text());
-            }
-        }
-        if (!name) {  // the nearest text above, over the edit
-            int nearest = 0;
-            for (const auto& [c, label] : labels) {
-                const DialogRect& r = c->rect;
-                if (r.y + r.cy > e.y || !Overlap(r.x, r.cx, e.x, e.cx)) continue;
-                if (!name || r.y + r.cy > nearest) {
-                    name = label;
-                    nearest = r.y + r.cy;
-                }
-            }
-        }
-        if (name) name->setBuddy(edit);
+        for (const DialogControl* hint : labels.hints)
+            if (auto* label = qobject_cast<QLabel*>(m_labels.value(hint))) hints.append(label->text());
         edit->setAccessibleDescription(hints.join(' ').simplified());
     }
 }

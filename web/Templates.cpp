@@ -62,6 +62,15 @@ void WriteTemplate(JsonWriter& json, const DialogTemplate& tmpl) {
         WriteRect(json, c.rect);
         if (c.group) json.Member("group", true);
         if (c.textLeft) json.Member("textLeft", true);
+        if (c.kind == ControlKind::Edit) {
+            // Its label and range, as indices into the controls.
+            const EditLabels labels = LabelsOf(tmpl, c);
+            const auto index = [&](const DialogControl* l) { return int(l - tmpl.controls.data()); };
+            if (labels.name) json.Member("label", index(labels.name));
+            json.Key("hints").BeginArray();
+            for (const DialogControl* hint : labels.hints) json.Number(index(hint));
+            json.EndArray();
+        }
         if (c.group)
             if (const std::string name = res::RadioGroupName(tmpl.id, c.id); !name.empty()) json.Member("groupName", name);
         json.EndObject();

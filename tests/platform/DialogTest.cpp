@@ -171,6 +171,30 @@ TEST(DialogTemplateTest, ARadioGroupEndsAtTheNextGroup) {
     EXPECT_TRUE(SamplingTemplate().RadioGroup(1002).empty());
 }
 
+// The sampling dialogs' layout: a name at the edit's left with its range just under it, still on
+// the edit's rows; the pairs dialog's question over its edit.
+TEST(DialogTemplateTest, AnEditIsNamedByTheTextAtItsLeftElseTheOneAboveAndDescribedByItsRange) {
+    const DialogTemplate t{
+        901, "Dialog", "MS Sans Serif", 8, {0, 0, 200, 100},
+        {{ControlKind::Edit, 1002, "", {66, 18, 40, 13}},
+         {ControlKind::Static, -1, "1000 - 50000", {13, 27, 50, 8}},
+         {ControlKind::Static, -1, "Number of Samples", {1, 18, 64, 8}},
+         {ControlKind::Static, -1, "How many?", {120, 40, 60, 20}},
+         {ControlKind::Static, -1, "", {110, 61, 60, 8}},
+         {ControlKind::Edit, 1001, "", {120, 70, 32, 13}},
+         {ControlKind::Edit, 1003, "", {185, 85, 10, 13}}}};  // nothing at its left or over it
+    const EditLabels samples = LabelsOf(t, t.controls[0]);
+    ASSERT_NE(samples.name, nullptr);
+    EXPECT_EQ(samples.name->text, "Number of Samples");
+    ASSERT_EQ(samples.hints.size(), 1u);
+    EXPECT_EQ(samples.hints[0]->text, "1000 - 50000");
+    const EditLabels pairs = LabelsOf(t, t.controls[5]);  // an empty text is no label
+    ASSERT_NE(pairs.name, nullptr);
+    EXPECT_EQ(pairs.name->text, "How many?");
+    EXPECT_TRUE(pairs.hints.empty());
+    EXPECT_EQ(LabelsOf(t, t.controls[6]).name, nullptr);
+}
+
 TEST(PromptTest, FillsBothPlaceholders) {
     EXPECT_EQ(FormatPrompt(kPromptIntegerRange, "2", "50"), "Please enter an integer between 2 and 50.");
 }

@@ -11,15 +11,18 @@ import {
 const newList = ['111', '116', '110', '4', '121', '105', '106', '124', '126', '3', '128', '112', '120'];
 const APP_ABOUT = 57664;
 const FILE_CLOSE = 57602;
+const CENTRAL = '4';
 const FOCUSABLE = new Set(['textbox', 'radio', 'button', 'checkbox', 'combobox', 'listbox', 'spinbutton', 'option']);
 
-// The focusable nodes under the element without a name, and the radio buttons outside a named group.
-async function nameless(page, selector) {
+// The focusable nodes under the element without a name, and the radio buttons outside a named
+// group; each edit's name and description go to `fields`.
+async function nameless(page, selector, fields = []) {
   const root = await page.$(selector);
   const tree = await page.accessibility.snapshot({ root, interestingOnly: false });
   const faults = [];
   const walk = (node, group) => {
     if (FOCUSABLE.has(node.role) && !node.name?.trim()) faults.push(`${node.role} without a name`);
+    if (node.role === 'textbox') fields.push([node.name, node.description ?? '']);
     if (node.role === 'radio' && !group?.name?.trim()) faults.push(`radio "${node.name}" outside a named group`);
     for (const child of node.children ?? []) walk(child, node.role === 'radiogroup' ? node : group);
   };
@@ -41,7 +44,10 @@ describe('screen readers', () => {
       // A demonstration that opens with a dialog or a question: its controls must all be named.
       const box = await Promise.race([page.waitForSelector('.dulm-dialog, .dulm-messagebox'), rest(page)]);
       if (box) {
-        faults.push(...(await nameless(page, '.dulm-dialog, .dulm-messagebox')).map((f) => `${template}: ${f}`));
+        const fields = [];
+        faults.push(...(await nameless(page, '.dulm-dialog, .dulm-messagebox', fields)).map((f) => `${template}: ${f}`));
+        // Central Limit's fields are named by the texts at their left, their ranges under them.
+        if (template === CENTRAL) assert.deepEqual(fields, [['Number of Samples', '1000 - 50000'], ['Sample Size', '1 - 100']]);
         // Cancel, or the question's last answer (No), until the window asks nothing more.
         for (let open = box; open; open = await Promise.race([page.waitForSelector('.dulm-dialog, .dulm-messagebox'), rest(page)])) {
           const cancel = (await open.$('[data-control="2"]')) ?? (await open.$$('[data-result]')).at(-1);

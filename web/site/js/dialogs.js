@@ -480,30 +480,19 @@ export class TemplateDialog extends Modal {
     }
   }
 
-  // Each edit is named by the label at its left on its line (else the one just above it); the
-  // other labels beside it (the allowed range) describe it.
+  // Each edit is named by its label and described by its range, as the engine ties them.
   tieLabels() {
-    const labels = this.items.filter((i) => i.control.kind === 'static');
     for (const edit of this.items.filter((i) => i.control.kind === 'edit')) {
-      const e = edit.rect;
-      const overlapsRows = (r) => r.top < e.top + e.height && e.top < r.top + r.height;
-      const overlapsColumns = (r) => r.left < e.left + e.width && e.left < r.left + r.width;
-      const left = labels.filter((l) => overlapsRows(l.rect) && l.rect.left + l.rect.width <= e.left + 2);
-      left.sort((a, b) => Math.abs(a.rect.top - e.top) - Math.abs(b.rect.top - e.top));
-      let name = left[0];
-      if (!name) {
-        const above = labels.filter((l) => overlapsColumns(l.rect) && l.rect.top + l.rect.height <= e.top + 2);
-        above.sort((a, b) => b.rect.top - a.rect.top);
-        name = above[0];
-      }
-      const described = labels.filter((l) => l !== name && overlapsRows(l.rect));
+      const { label, hints = [] } = edit.control;
+      const name = label === undefined ? null : this.items[label];
       if (name) {
         edit.input.setAttribute('aria-labelledby', name.element.id);
         name.target = edit;
       }
-      if (described.length) edit.input.setAttribute('aria-describedby', described.map((l) => l.element.id).join(' '));
+      if (hints.length) edit.input.setAttribute('aria-describedby', hints.map((h) => this.items[h].element.id).join(' '));
     }
   }
+
 
   // Text in a face other than the one the templates were drawn for may need a little more room
   // than they give it: a radio button grows to show all of its text, and a label grows wider
