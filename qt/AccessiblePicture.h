@@ -27,7 +27,6 @@ public:
     explicit AccessiblePicture(ViewWidget* view);
     ~AccessiblePicture() override;
 
-    QAccessible::Role role() const override { return QAccessible::Chart; }
     QString text(QAccessible::Text t) const override;
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;
