@@ -528,23 +528,24 @@ export class Shell {
   }
 
   // The active window's picture drawn again larger or smaller; the status bar says how large for
-  // a moment.
+  // two seconds.
   zoom(step) {
     const child = this.active;
     if (!child || child.closing) return;
     child.setZoom(step(child.zoom));
-    this.showNotice(`Zoom ${child.zoom}%`);
+    this.showNotice(`Zoom ${child.zoom}%`, 2000);
   }
 
-  // A short message in the status bar's message pane, for two seconds unless a prompt covers it.
-  showNotice(text) {
+  // A short message in the status bar's message pane for a while (as long as the desktop shows
+  // it), unless a prompt covers it.
+  showNotice(text, ms) {
     clearTimeout(this.noticeTimer);
     this.notice = text;
     this.refreshStatus();
     this.noticeTimer = setTimeout(() => {
       this.notice = null;
       this.refreshStatus();
-    }, 2000);
+    }, ms);
   }
 
   // The page fills the screen (the Fullscreen API), and F11 or the command again gives it back. Esc
@@ -555,7 +556,7 @@ export class Shell {
       return;
     }
     document.documentElement.requestFullscreen?.().then(() => {
-      this.status.textContent = 'Full screen: press F11 to leave it.';
+      this.showNotice('Full screen: press F11 to leave it.', 5000);
     }).catch(() => {});
   }
 
